@@ -1,0 +1,65 @@
+#include "assets/paint.h"
+
+#include <algorithm>
+#include <cmath>
+
+int mask_colour() { return makecol(255, 0, 255); }
+
+BITMAP *new_canvas(int width, int height, int fill)
+{
+  BITMAP *picture = create_bitmap_ex(32, width, height);
+  clear_to_color(picture, fill);
+  return picture;
+}
+
+BITMAP *new_picture(ResourceItem item, int fill)
+{
+  return new_canvas(RESOURCE_CATALOGUE[item].width, RESOURCE_CATALOGUE[item].height, fill);
+}
+
+int shade(int colour, float factor)
+{
+  auto channel = [factor](int value) {
+    const float scaled = factor <= 1 ? value * factor : value + (255 - value) * (factor - 1);
+    return std::clamp(static_cast<int>(scaled + 0.5f), 0, 255);
+  };
+  return makecol(channel(getr(colour)), channel(getg(colour)), channel(getb(colour)));
+}
+
+int mix(int a, int b, float weight_of_b)
+{
+  auto channel = [weight_of_b](int x, int y) {
+    return std::clamp(static_cast<int>(x + (y - x) * weight_of_b + 0.5f), 0, 255);
+  };
+  return makecol(channel(getr(a), getr(b)), channel(getg(a), getg(b)), channel(getb(a), getb(b)));
+}
+
+void vertical_gradient(BITMAP *picture, int x1, int y1, int x2, int y2, int top, int bottom)
+{
+  for (int y = y1; y <= y2; y++) {
+    const float weight = y2 == y1 ? 0 : float(y - y1) / (y2 - y1);
+    hline(picture, x1, y, x2, mix(top, bottom, weight));
+  }
+}
+
+void bevel_panel(BITMAP *picture, int x1, int y1, int x2, int y2, int face)
+{
+  vertical_gradient(picture, x1, y1, x2, y2, shade(face, 1.25f), shade(face, 0.75f));
+  hline(picture, x1, y1, x2, shade(face, 1.6f));
+  vline(picture, x1, y1, y2, shade(face, 1.4f));
+  hline(picture, x1, y2, x2, shade(face, 0.4f));
+  vline(picture, x2, y1, y2, shade(face, 0.5f));
+}
+
+void radial_glow(BITMAP *picture, int cx, int cy, int radius, int colour, bool masked)
+{
+  for (int y = cy - radius; y <= cy + radius; y++)
+    for (int x = cx - radius; x <= cx + radius; x++) {
+      const float distance = std::hypot(float(x - cx), float(y - cy)) / radius;
+      if (distance > 1) continue;
+      const float strength = (1 - distance) * (1 - distance);
+      const int under = getpixel(picture, x, y);
+      const int base = masked && under == mask_colour() ? makecol(0, 0, 0) : under;
+      putpixel(picture, x, y, mix(base, colour, strength));
+    }
+}

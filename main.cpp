@@ -1,0 +1,29 @@
+// Korvanta's entry: start-up, the game, the goodbye screen, shutdown.
+#include <allegro.h>
+
+#include <cstdlib>
+#include <ctime>
+
+#include "shell/global_bitmaps.h"
+#include "shell/main_loop.h"
+#include "shell/platform.h"
+#include "shell/resources.h"
+#include "shell/startup.h"
+
+int main()
+{
+  srand(static_cast<unsigned>(time(nullptr)));
+  if (initialise_game()) return 1;
+
+  set_volume(255, 155);
+  platform.play_music();
+  music_on = true;
+
+  show_goodbye_screen();
+
+  destroy_global_bitmaps();
+  unload_datafile(game_data);
+  game_data = nullptr;
+  return 0;
+}
+END_OF_MAIN()

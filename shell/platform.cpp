@@ -1,0 +1,30 @@
+#include "shell/platform.h"
+
+#include <allegro.h>
+
+#include "shell/resources.h"
+
+namespace {
+
+void library_rest(unsigned int milliseconds) { rest(milliseconds); }
+int library_keypressed() { return keypressed(); }
+void library_clear_keybuf() { clear_keybuf(); }
+
+void library_play_sample(int item, int volume, int pan, int frequency)
+{
+  play_sample(item_sample(static_cast<ResourceItem>(item)), volume, pan, frequency, 0);
+}
+
+void library_play_music() { play_midi(item_midi(ITEM_MUSIC), TRUE); }
+void library_stop_music() { stop_midi(); }
+void library_position_mouse(int x, int y) { position_mouse(x, y); }
+void library_set_mouse_speed(int x_speed, int y_speed) { set_mouse_speed(x_speed, y_speed); }
+void library_set_mouse_range(int x1, int y1, int x2, int y2) { set_mouse_range(x1, y1, x2, y2); }
+
+}  // namespace
+
+Platform platform = {
+  library_rest,           library_keypressed,      library_clear_keybuf,
+  library_play_sample,    library_play_music,      library_stop_music,
+  library_position_mouse, library_set_mouse_speed, library_set_mouse_range,
+};

@@ -1,0 +1,116 @@
+#include "shell/startup.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+#include "shell/global_bitmaps.h"
+#include "shell/main_loop.h"
+#include "shell/platform.h"
+#include "shell/resources.h"
+
+std::atomic<int> tick_counter{0};
+std::atomic<int> message_timer{0};
+
+FONT *font_numbers;
+FONT *font_messages;
+FONT *font_points;
+
+namespace {
+
+const char RESOURCE_FILE[] = "korvanta.dat";
+
+void count_millisecond()
+{
+  tick_counter.fetch_add(1, std::memory_order_relaxed);
+  message_timer.fetch_add(1, std::memory_order_relaxed);
+}
+
+// Full screen first, as the game is meant to be played; a machine that has no 640 x 480
+// full-screen mode still gets a window. Returns false when neither can be had.
+bool open_screen()
+{
+  set_color_depth(16);
+  if (set_gfx_mode(GFX_AUTODETECT_FULLSCREEN, SCREEN_WIDTH, SCREEN_HEIGHT, 0, 0) == 0) {
+    windowed = false;
+    return true;
+  }
+  if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, SCREEN_WIDTH, SCREEN_HEIGHT, 0, 0) == 0) {
+    windowed = true;
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void timer_tick() { count_millisecond(); }
+
+void report_fatal(const char *format, ...)
+{
+  char text[512];
+  va_list args;
+  va_start(args, format);
+  vsnprintf(text, sizeof text, format, args);
+  va_end(args);
+  fputs(text, stderr);
+  allegro_message("%s", text);
+}
+
+bool initialise_game()
+{
+  // Without a display the library cannot start, and any later call would crash.
+  if (allegro_init() != 0) {
+    fprintf(stderr, "Korvanta cannot start: %s\n(Is there a display? DISPLAY is %s.)\n",
+            allegro_error[0] ? allegro_error : "the Allegro library did not start",
+            getenv("DISPLAY") ? getenv("DISPLAY") : "not set");
+    return true;
+  }
+  install_timer();
+  install_keyboard();
+  install_mouse();
+  set_window_title("Korvanta");
+
+  if (!open_screen()) {
+    report_fatal("Korvanta needs a 640 x 480 screen in 16-bit colour, full screen or in a "
+                 "window, and could not get one:\n%s\n", allegro_error);
+    return true;
+  }
+
+  if (install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, "") != 0) {
+    set_gfx_mode(GFX_TEXT, 0, 0, 0, 0);
+    report_fatal("Error initialising sound system\n%s\n", allegro_error);
+    return true;
+  }
+
+  game_data = load_resource_file(RESOURCE_FILE);
+  if (!game_data) {
+    report_fatal("file not found: korvanta.dat");
+    return true;
+  }
+
+  install_int(timer_tick, 1);
+
+  create_global_bitmaps();
+  if (!global_bitmaps_complete()) {
+    report_fatal("Korvanta could not create its pictures: not enough memory.\n");
+    return true;
+  }
+
+  font_numbers = item_font(ITEM_FONT_NUMBERS);
+  font_messages = item_font(ITEM_FONT_MESSAGES);
+  font_points = item_font(ITEM_FONT_POINTS);
+  return false;
+}
+
+void show_goodbye_screen()
+{
+  clear_bitmap(screen);
+  textout_centre_ex(screen, font_messages, "Thank you for playing!", 320, 200,
+                    makecol(255, 255, 255), -1);
+
+  tick_counter = 0;
+  platform.rest(500);
+  platform.clear_keybuf();
+  // Poll in 1 ms steps rather than spinning: the timer thread keeps counting meanwhile.
+  while (tick_counter <= 1999 && !platform.keypressed()) platform.rest(1);
+}

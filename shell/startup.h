@@ -1,0 +1,31 @@
+// Start-up, timing and shutdown: the library, the screen, sound, the resource file, the
+// 1 ms timer and the global bitmaps; and the goodbye screen at the end of a run.
+#pragma once
+
+#include <allegro.h>
+
+#include <atomic>
+
+// Milliseconds counted by the timer callback. The main thread reads them and sets them to
+// 0; only the timer thread adds to them.
+extern std::atomic<int> tick_counter;   // frame pacing and the goodbye screen
+extern std::atomic<int> message_timer;  // the control settings screen's error messages
+
+// The three fonts of the resource file, copied out once after loading.
+extern FONT *font_numbers;   // item 30: scores, table lines
+extern FONT *font_messages;  // item 31: messages and names
+extern FONT *font_points;    // item 32: the numbers on the point sprites
+
+void timer_tick();
+
+// Brings up everything the game needs. Returns false on success and true on failure, after
+// telling the user why.
+bool initialise_game();
+
+// "Thank you for playing!": stays at least 500 ms, ignores keys pressed during those, and
+// leaves after 2000 ms or at the first later key.
+void show_goodbye_screen();
+
+// Tells the user about a failure that ends the program: on standard error, and in the
+// library's message box, since a window manager may hide the box.
+void report_fatal(const char *format, ...);
