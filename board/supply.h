@@ -1,0 +1,13 @@
+// Blocks come: the block sequence of a level, level set-up, the drop of one block at a time
+// into the columns in turn, the overflow that ends a game, and gravity.
+#pragma once
+
+void generate_supply(int player);
+void start_level(int player, bool new_game);
+void reset_board(int player, bool full);
+void start_next_block(int player);
+
+// Per main-loop pass, for the current player.
+void supply_step();
+void gravity_step();
+void mark_falling();

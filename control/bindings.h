@@ -1,0 +1,44 @@
+// Each player's control device and eight bound keys, their defaults, and the names through
+// which the settings screen shows them.
+#pragma once
+
+enum ControlDevice { DEVICE_KEYBOARD = 0, DEVICE_MOUSE1 = 1, DEVICE_MOUSE2 = 2, DEVICE_MOUSE3 = 3 };
+
+enum PlayerAction {
+  ACTION_MOVE_LEFT = 0,
+  ACTION_MOVE_RIGHT = 1,
+  ACTION_MOVE_UP = 2,
+  ACTION_MOVE_DOWN = 3,
+  ACTION_DRAG_BLOCK = 4,
+  ACTION_TURN_LEFT = 5,
+  ACTION_TURN_RIGHT = 6,
+  ACTION_PAUSE = 7,
+};
+constexpr int ACTION_COUNT = 8;
+constexpr int MOUSE_ACTION_COUNT = 7;  // pause has no mouse gesture
+constexpr int KEY_NAME_SLOTS = 200;
+
+struct ControlBindings {
+  int device;              // a ControlDevice
+  int keys[ACTION_COUNT];  // library key codes, by PlayerAction
+};
+
+extern ControlBindings control_bindings[2];
+
+extern const int DEFAULT_CONTROL_KEYS[2][ACTION_COUNT];
+extern const char *const KEY_NAMES[KEY_NAME_SLOTS];
+extern const char *const DEVICE_NAMES[4];
+extern const char *const MOUSE_ACTION_LABELS[3][MOUSE_ACTION_COUNT];
+extern const char *const ACTION_LABELS[ACTION_COUNT];
+
+void reset_control_bindings();
+
+const char *key_name(int key_code);
+const char *device_name(int device);
+const char *mouse_action_label(int device, int action);
+const char *action_label(int action);
+
+// Whether the player's key for the action is held down. Safe for any stored key code.
+bool action_key_down(int player, int action);
+// Whether the player steers with one of the mouse layouts.
+bool uses_mouse(int player);

@@ -1,0 +1,4 @@
+#include "control/input.h"
+
+int input_delay[2];
+int pause_run[2];
