@@ -1,7 +1,9 @@
 // The game's three fonts, written as Allegro bitmap-font grids: characters 32..126 in boxes
-// of magenta (transparent) separated by yellow lines. Glyph pixels are opaque, since masked
-// text has no partial transparency; the fonts carry colours of their own for text printed
-// with colour -1, and the library paints them in one colour otherwise.
+// of index 0 (transparent) separated by index 255. They are 8-bit colour fonts: printed with
+// colour -1 they show their own colours, through the library's default palette, which the
+// screen keeps; printed with a colour they take that colour (the library ignores the colour
+// for hicolour fonts, so these must stay 8-bit). Glyph pixels are opaque, since masked text
+// has no partial transparency.
 #include "assets/art.h"
 
 #include <algorithm>
@@ -20,6 +22,21 @@ struct FontStyle {
   int top_colour, bottom_colour;
   int outline_colour;  // -1 for none
 };
+
+// The default palette's entry closest to a colour, leaving out 0 (transparent) and 255
+// (the grid lines).
+int palette_index(int colour)
+{
+  int best = 1, best_distance = 1 << 30;
+  for (int i = 1; i < 255; i++) {
+    const int dr = default_palette[i].r * 4 - getr32(colour);
+    const int dg = default_palette[i].g * 4 - getg32(colour);
+    const int db = default_palette[i].b * 4 - getb32(colour);
+    const int distance = dr * dr + dg * dg + db * db;
+    if (distance < best_distance) best = i, best_distance = distance;
+  }
+  return best;
+}
 
 struct Cell {
   Glyph glyph;
@@ -48,14 +65,15 @@ BITMAP *font_grid(const FontStyle &style)
     grid_width = std::max(grid_width, x);
   }
 
-  BITMAP *grid = new_canvas(grid_width, 1 + rows * (height + 1), makecol(255, 255, 0));
+  BITMAP *grid = create_bitmap_ex(8, grid_width, 1 + rows * (height + 1));
+  clear_to_color(grid, 255);
   for (size_t i = 0; i < cells.size(); i++) {
     const int row = i / PER_ROW;
     int x0 = 1;
     for (size_t j = row * PER_ROW; j < i; j++) x0 += cells[j].width + 1;
     const int y0 = 1 + row * (height + 1);
     const Cell &cell = cells[i];
-    rectfill(grid, x0, y0, x0 + cell.width - 1, y0 + height - 1, mask_colour());
+    rectfill(grid, x0, y0, x0 + cell.width - 1, y0 + height - 1, 0);
 
     auto covered = [&](int gx, int gy) {
       return gx >= 0 && gy >= 0 && gx < cell.glyph.width && gy < cell.glyph.height &&
@@ -68,10 +86,11 @@ BITMAP *font_grid(const FontStyle &style)
         const int px = left + gx, py = top + gy;
         if (px < x0 || py < y0 || px >= x0 + cell.width || py >= y0 + height) continue;
         if (covered(gx, gy)) {
-          putpixel(grid, px, py, mix(style.top_colour, style.bottom_colour, float(py - y0) / height));
+          putpixel(grid, px, py,
+                   palette_index(mix(style.top_colour, style.bottom_colour, float(py - y0) / height)));
         } else if (pad && (covered(gx - 1, gy) || covered(gx + 1, gy) || covered(gx, gy - 1) ||
                            covered(gx, gy + 1))) {
-          putpixel(grid, px, py, style.outline_colour);
+          putpixel(grid, px, py, palette_index(style.outline_colour));
         }
       }
   }

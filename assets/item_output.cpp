@@ -95,7 +95,7 @@ void ItemOutput::font(ResourceItem item, BITMAP *grid)
 {
   if (accept(item, RESOURCE_FONT)) {
     const std::string path = path_for(item, "bmp");
-    if (save_bmp(path.c_str(), grid, nullptr) != 0) failed_ = true;
+    if (save_bmp(path.c_str(), grid, default_palette) != 0) failed_ = true;
     record(item, "FONT", path);
   }
   destroy_bitmap(grid);

@@ -1,0 +1,107 @@
+// The built korvanta.dat, loaded as the game loads it: every item of its kind and size.
+#include <allegro.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "shell/resources.h"
+
+namespace {
+
+int dat_type_of(ResourceKind kind)
+{
+  switch (kind) {
+  case RESOURCE_BITMAP: return DAT_BITMAP;
+  case RESOURCE_FONT: return DAT_FONT;
+  case RESOURCE_MIDI: return DAT_MIDI;
+  case RESOURCE_SAMPLE: return DAT_SAMPLE;
+  }
+  return 0;
+}
+
+TEST(ResourceFile, EveryItemHasItsKindAndSize)
+{
+  for (const ResourceEntry &entry : RESOURCE_CATALOGUE) {
+    SCOPED_TRACE(entry.name);
+    ASSERT_EQ(game_data[entry.item].type, dat_type_of(entry.kind));
+    if (entry.kind != RESOURCE_BITMAP) continue;
+    const BITMAP *picture = item_bitmap(entry.item);
+    EXPECT_EQ(picture->w, entry.width);
+    EXPECT_EQ(picture->h, entry.height);
+    EXPECT_EQ(bitmap_color_depth(const_cast<BITMAP *>(picture)), entry.depth);
+  }
+  EXPECT_EQ(game_data[RESOURCE_ITEM_COUNT].type == DAT_END ||
+                game_data[RESOURCE_ITEM_COUNT].type == DAT_ID('i', 'n', 'f', 'o'),
+            true)
+      << "nothing but the packer's info item may follow the last item";
+}
+
+TEST(ResourceFile, ConductorPatternsKeepTheirValues)
+{
+  BITMAP *sheet = item_bitmap(ITEM_CONDUCTOR_PATTERNS);
+  int conductor_pixels = 0;
+  for (int y = 0; y < sheet->h; y++)
+    for (int x = 0; x < sheet->w; x++) {
+      const int value = _getpixel(sheet, x, y);
+      ASSERT_TRUE(value == 0 || value == 44) << "at " << x << "," << y;
+      conductor_pixels += value == 44;
+    }
+  EXPECT_GT(conductor_pixels, 19 * 3);
+}
+
+TEST(ResourceFile, PicturesAreDrawnNotBlank)
+{
+  for (const ResourceEntry &entry : RESOURCE_CATALOGUE) {
+    if (entry.kind != RESOURCE_BITMAP) continue;
+    SCOPED_TRACE(entry.name);
+    BITMAP *picture = item_bitmap(entry.item);
+    const int first = getpixel(picture, 0, 0);
+    bool varied = false;
+    for (int y = 0; y < picture->h && !varied; y++)
+      for (int x = 0; x < picture->w && !varied; x++) varied = getpixel(picture, x, y) != first;
+    EXPECT_TRUE(varied);
+  }
+}
+
+TEST(ResourceFile, FontsCoverPrintableAscii)
+{
+  for (ResourceItem item : {ITEM_FONT_NUMBERS, ITEM_FONT_MESSAGES, ITEM_FONT_POINTS}) {
+    FONT *typeface = item_font(item);
+    SCOPED_TRACE(item);
+    ASSERT_LE(get_font_range_begin(typeface, -1), 32);
+    ASSERT_GE(get_font_range_end(typeface, -1), 126);
+    for (char c = 32; c <= 126; c++) {
+      const char text[2] = {c, 0};
+      ASSERT_GT(text_length(typeface, text), 0) << c;
+    }
+    EXPECT_GT(text_height(typeface), 5);
+    EXPECT_GT(text_length(typeface, "8888"), text_length(typeface, "88"));
+  }
+}
+
+TEST(ResourceFile, SamplesAreAudible)
+{
+  for (int item = ITEM_SOUND_BURN_OUT; item <= ITEM_SOUND_WARNING; item++) {
+    SCOPED_TRACE(item);
+    const SAMPLE *sound = item_sample(static_cast<ResourceItem>(item));
+    ASSERT_GT(sound->len, 500u);
+    ASSERT_EQ(sound->bits, 16);
+    // Allegro keeps 16-bit samples unsigned, silence at 0x8000.
+    const unsigned short *data = static_cast<const unsigned short *>(sound->data);
+    int loudest = 0;
+    for (unsigned long i = 0; i < sound->len; i++) loudest = std::max(loudest, std::abs(data[i] - 0x8000));
+    EXPECT_GT(loudest, 3000);
+  }
+}
+
+TEST(ResourceFile, MusicHasNotes)
+{
+  const MIDI *tune = item_midi(ITEM_MUSIC);
+  ASSERT_NE(tune->track[0].data, nullptr);
+  int note_ons = 0;
+  for (int i = 0; i + 2 < tune->track[0].len; i++)
+    note_ons += (tune->track[0].data[i] & 0xf0) == 0x90 && tune->track[0].data[i + 2] > 0;
+  EXPECT_GT(note_ons, 50);
+}
+
+}  // namespace
