@@ -19,6 +19,9 @@ int main()
   platform.play_music();
   music_on = true;
 
+  // The controls file, the high-score table and the title screen come here once they exist.
+  run_main_loop();
+
   show_goodbye_screen();
 
   destroy_global_bitmaps();

@@ -1,7 +1,179 @@
 #include "shell/main_loop.h"
 
+#include <allegro.h>
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "board/board.h"
+#include "board/supply.h"
+#include "control/bindings.h"
+#include "shell/frame_driver.h"
+#include "shell/global_bitmaps.h"
+#include "shell/join_menu.h"
+#include "shell/platform.h"
+#include "shell/player_slots.h"
+#include "shell/prerender.h"
+#include "shell/resources.h"
+#include "shell/startup.h"
+#include "scores/name_entry.h"
+
 bool music_on = true;
 bool windowed = false;
 int difficulty = 1;
 int global_key_guard = 0;
 int current_player = 0;
+
+namespace {
+
+constexpr int TOGGLE_KEY_THRESHOLD = 30;     // F1 and F2
+constexpr int DIFFICULTY_KEY_THRESHOLD = 20; // F3
+constexpr int HIGH_SCORE_LEAVE_LOCK = 10;
+
+// Set from the library's window thread; read by the loop.
+std::atomic<bool> close_flag{false};
+
+bool nobody_plays()
+{
+  for (const PlayerSlot &slot : player_slots)
+    if (slot.state != STATE_JOIN_MENU && slot.state != STATE_HIGH_SCORES) return false;
+  return true;
+}
+
+void toggle_music()
+{
+  if (music_on) platform.stop_music();
+  else platform.play_music();
+  music_on = !music_on;
+}
+
+// Switches between full screen and a window. When the other mode cannot be had, the game
+// goes back to the mode it had, and failing that to any window at all: it never goes on
+// without a screen.
+void toggle_screen_mode()
+{
+  const int wanted = windowed ? GFX_AUTODETECT_FULLSCREEN : GFX_AUTODETECT_WINDOWED;
+  const int previous = windowed ? GFX_AUTODETECT_WINDOWED : GFX_AUTODETECT_FULLSCREEN;
+  if (platform.set_gfx_mode(wanted, SCREEN_WIDTH, SCREEN_HEIGHT) == 0) {
+    windowed = !windowed;
+  } else if (platform.set_gfx_mode(previous, SCREEN_WIDTH, SCREEN_HEIGHT) != 0) {
+    if (platform.set_gfx_mode(GFX_AUTODETECT_WINDOWED, SCREEN_WIDTH, SCREEN_HEIGHT) != 0) {
+      report_fatal("Korvanta lost its screen and could not get one back:\n%s\n", allegro_error);
+      exit(1);
+    }
+    windowed = true;
+  }
+  draw_sprite(screen, item_bitmap(ITEM_BACKGROUND), 0, 0);
+}
+
+bool any_bound_key_down(int player)
+{
+  for (int action = 0; action < ACTION_COUNT; action++)
+    if (action_key_down(player, action)) return true;
+  return false;
+}
+
+void run_high_score_view(PlayerSlot &slot, int player)
+{
+  if (slot.timer != 0) {
+    slot.timer--;
+  } else if (any_bound_key_down(player) || mouse_b != 0) {
+    // There is one mouse for both players: any button leaves either player's view.
+    slot.state = STATE_JOIN_MENU;
+    slot.timer = HIGH_SCORE_LEAVE_LOCK;
+  }
+}
+
+void run_play_step(const PlayerSlot &slot)
+{
+  if ((game_mode == MODE_VERSUS || slot.blocks_to_clear != 0) && slot.state != STATE_PAUSED)
+    supply_step();
+  gravity_step();
+  // The player's keys and mouse act on the board here once in-game input exists.
+}
+
+}  // namespace
+
+void request_close() { close_flag = true; }
+bool close_requested() { return close_flag; }
+
+void enter_main_loop()
+{
+  difficulty = 1;
+  for (int player = 0; player < 2; player++) {
+    current_player = player;
+    PlayerSlot &slot = player_slots[player];
+    platform.position_mouse(100, 124 + 33 * menu_selection[player]);
+    slot.state = STATE_JOIN_MENU;
+    for (int &letter : slot.name_letters) letter = ' ';
+    strcpy(slot.name, "...");
+    menu_selection[0] = menu_selection[1] = 0;
+    for (int row = 0; row < PLAYING_ROWS; row++) {
+      RowLamp &lamp = row_lamps[player][row];
+      lamp.replacement = lamp.replace_alpha = lamp.flash_alpha = 0;
+      lamp_carriers[player][row].x = 0;
+    }
+  }
+  name_entry_owner = 0;
+  prepare_play_screen();
+}
+
+void handle_function_keys()
+{
+  global_key_guard++;
+  if (global_key_guard > TOGGLE_KEY_THRESHOLD && key[KEY_F1]) {
+    toggle_music();
+    global_key_guard = 0;
+  }
+  if (global_key_guard > TOGGLE_KEY_THRESHOLD && key[KEY_F2]) {
+    toggle_screen_mode();
+    global_key_guard = 0;
+  }
+  if (global_key_guard > DIFFICULTY_KEY_THRESHOLD && key[KEY_F3]) {
+    if (nobody_plays()) difficulty = (difficulty + 1) % 3;
+    global_key_guard = 0;
+  }
+}
+
+void run_player_steps()
+{
+  for (int player = 0; player < 2; player++) {
+    current_player = player;
+    PlayerSlot &slot = player_slots[player];
+    // Each test sees the state as the one before it left it.
+    if (slot.state == STATE_JOIN_MENU) run_join_menu(player);
+    if (slot.state == STATE_HIGH_SCORES) run_high_score_view(slot, player);
+    if (slot.state == STATE_PLAYING || slot.state == STATE_PAUSED) run_play_step(slot);
+  }
+}
+
+bool ask_quit_question()
+{
+  masked_blit(item_bitmap(ITEM_QUIT_QUESTION), screen, 0, 0, 196, 120, 248, 55);
+  platform.rest(200);
+  platform.clear_keybuf();
+  for (;;) {
+    if (key[KEY_Y] || key[KEY_Z] || close_requested()) return true;
+    if (key[KEY_N]) return false;
+    platform.rest(1);  // the key array is filled by the library's input thread
+  }
+}
+
+bool run_main_loop_pass()
+{
+  handle_function_keys();
+  run_player_steps();
+  if (close_requested()) return false;
+  if (key[KEY_ESC] && ask_quit_question()) return false;
+  run_frame();
+  return true;
+}
+
+void run_main_loop()
+{
+  enter_main_loop();
+  while (run_main_loop_pass()) {
+  }
+}

@@ -10,3 +10,16 @@ extern int current_player;     // the player the per-player functions act on: 0 
 
 // Runs until the players confirm the quit question (or close the window).
 void run_main_loop();
+
+// The pieces of the loop, for the tests that step it frame by frame.
+void enter_main_loop();
+// One pass; false once the players have chosen to leave.
+bool run_main_loop_pass();
+void handle_function_keys();
+void run_player_steps();
+// Shows the quit question and waits for Y or Z (true: leave) or N (false: go on).
+bool ask_quit_question();
+
+// Raised by the window's close button; the loop ends as if the quit question were confirmed.
+void request_close();
+bool close_requested();

@@ -13,6 +13,7 @@ struct Platform {
   void (*position_mouse)(int x, int y);
   void (*set_mouse_speed)(int x_speed, int y_speed);
   void (*set_mouse_range)(int x1, int y1, int x2, int y2);
+  int (*set_gfx_mode)(int card, int width, int height);  // 0 on success
 };
 
 // Starts as the real library; tests replace members.

@@ -69,6 +69,7 @@ bool initialise_game()
   install_keyboard();
   install_mouse();
   set_window_title("Korvanta");
+  set_close_button_callback(request_close);
 
   if (!open_screen()) {
     report_fatal("Korvanta needs a 640 x 480 screen in 16-bit colour, full screen or in a "

@@ -67,6 +67,14 @@ void fake_set_mouse_range(int x1, int y1, int x2, int y2)
   memcpy(fake.mouse_range, range, sizeof range);
 }
 
+int fake_set_gfx_mode(int card, int, int)
+{
+  fake.gfx_mode_requests.push_back(card);
+  for (int failing : fake.failing_gfx_cards)
+    if (failing == card) return -1;
+  return 0;
+}
+
 class HeadlessAllegro : public ::testing::Environment {
 public:
   void SetUp() override
@@ -82,7 +90,8 @@ public:
     screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
     platform = {fake_rest,           fake_keypressed,      fake_clear_keybuf,
                 fake_play_sample,    fake_play_music,      fake_stop_music,
-                fake_position_mouse, fake_set_mouse_speed, fake_set_mouse_range};
+                fake_position_mouse, fake_set_mouse_speed, fake_set_mouse_range,
+                fake_set_gfx_mode};
   }
 };
 

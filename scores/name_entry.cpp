@@ -1,0 +1,3 @@
+#include "scores/name_entry.h"
+
+int name_entry_owner = 0;

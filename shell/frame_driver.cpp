@@ -1,0 +1,146 @@
+#include "shell/frame_driver.h"
+
+#include <allegro.h>
+
+#include "board/board.h"
+#include "board/supply.h"
+#include "render/playfield.h"
+#include "shell/global_bitmaps.h"
+#include "shell/join_menu.h"
+#include "shell/main_loop.h"
+#include "shell/platform.h"
+#include "shell/player_slots.h"
+#include "shell/resources.h"
+#include "shell/startup.h"
+
+namespace {
+
+constexpr int FRAME_MILLISECONDS = 33;
+constexpr int PRESENT_LEFT = 15;  // the leftmost columns keep what was drawn straight on screen
+
+void pace_frame()
+{
+  do platform.rest(1);
+  while (tick_counter < FRAME_MILLISECONDS);
+  tick_counter = 0;
+}
+
+void advance_menu_pulse(int player)
+{
+  if (menu_pulse[player] > 30 || menu_pulse[player] <= 1) menu_pulse_step[player] = -menu_pulse_step[player];
+  menu_pulse[player] += menu_pulse_step[player];
+}
+
+void draw_join_menu(int player)
+{
+  const int x = PLAYER_X_STEP * player;
+  draw_sprite(back_buffer, item_bitmap(ITEM_JOIN_MENU), x + 36, 80);
+  masked_blit(item_bitmap(ITEM_MENU_HIGHLIGHT), back_buffer, 0, 36 * (menu_pulse[player] / 5),
+              x + 37, 124 + 33 * menu_selection[player], 157, 36);
+}
+
+void draw_translucent(BITMAP *picture, int alpha, int x, int y)
+{
+  set_trans_blender(0, 0, 0, alpha);
+  draw_trans_sprite(back_buffer, picture, x, y);
+}
+
+void draw_level_panel(int player)
+{
+  draw_translucent(level_panels[player], player_slots[player].fade_alpha,
+                   PLAYER_X_STEP * player + 48, 100);
+}
+
+// The level panel fades in when a level is complete, then out, and the next level begins.
+void run_level_end_fades(int player)
+{
+  PlayerSlot &slot = player_slots[player];
+  if (slot.state == STATE_LEVEL_COMPLETE) {
+    draw_level_panel(player);
+    if (slot.fade_alpha > 254) {
+      slot.state = STATE_LEVEL_FADE_OUT;
+      slot.score += slot.level_bonus;
+    } else {
+      slot.fade_alpha += 3;
+    }
+  }
+  if (slot.state == STATE_LEVEL_FADE_OUT && slot.fade_alpha != 0) {
+    draw_level_panel(player);
+    if (slot.fade_alpha > 1) slot.fade_alpha -= 3;
+    if (slot.fade_alpha == 0) {
+      slot.level++;
+      start_level(player, false);
+      reset_board(player, false);
+      slot.state = STATE_LEVEL_START;
+    }
+  }
+}
+
+// The winner's picture rises and the loser's sinks while they fade in and out again.
+void draw_versus_picture(int player, bool winner)
+{
+  const int direction = winner ? -1 : 1;
+  draw_translucent(item_bitmap(winner ? ITEM_VERSUS_WINNER : ITEM_VERSUS_LOSER),
+                   player_slots[player].fade_alpha, PLAYER_X_STEP * player + 81,
+                   160 + direction * message_slide[player]);
+}
+
+void run_versus_fades(int player)
+{
+  PlayerSlot &slot = player_slots[player];
+  if (slot.state == STATE_VERSUS_WON || slot.state == STATE_VERSUS_LOST) {
+    draw_versus_picture(player, slot.state == STATE_VERSUS_WON);
+    if (slot.fade_alpha > 253) {
+      slot.state = slot.state == STATE_VERSUS_WON ? STATE_WINNER_FADE_OUT : STATE_LOSER_FADE_OUT;
+    } else {
+      slot.fade_alpha += 2;
+      message_slide[player]++;
+    }
+  }
+  if ((slot.state == STATE_WINNER_FADE_OUT || slot.state == STATE_LOSER_FADE_OUT) &&
+      slot.fade_alpha != 0) {
+    draw_versus_picture(player, slot.state == STATE_WINNER_FADE_OUT);
+    if (slot.fade_alpha > 4) {
+      slot.fade_alpha -= 4;
+      message_slide[player]++;
+    } else {
+      const int x = PLAYER_X_STEP * player + 210;
+      blit(item_bitmap(ITEM_BACKGROUND), background_buffer, x, 60, x, 60, 4, 370);
+      slot.state = STATE_JOIN_MENU;
+      menu_selection[player] = 0;
+      message_slide[player] = 0;
+    }
+  }
+}
+
+void draw_player_half(int player)
+{
+  current_player = player;
+  PlayerSlot &slot = player_slots[player];
+  const int x = PLAYER_X_STEP * player;
+
+  advance_menu_pulse(player);
+  draw_playfield();
+  // The lamp carriers and the lamps are drawn here once they exist.
+
+  if (slot.state == STATE_JOIN_MENU) draw_join_menu(player);
+  if (slot.state == STATE_HIGH_SCORES)
+    masked_blit(item_bitmap(ITEM_JOIN_MENU), back_buffer, 0, 0, x + 36, 80, 164, 40);
+  if (slot.state == STATE_PLAYING || slot.state == STATE_PAUSED) {
+    if (slot.blocks_to_clear != 0) draw_falling_tile();
+    draw_cursor();
+  }
+  if (slot.state == STATE_PAUSED) draw_sprite(back_buffer, item_bitmap(ITEM_PAUSE), x + 81, 170);
+
+  run_level_end_fades(player);
+  run_versus_fades(player);
+}
+
+}  // namespace
+
+void run_frame()
+{
+  pace_frame();
+  blit(back_buffer, screen, PRESENT_LEFT, 0, PRESENT_LEFT, 0, 665, 480);
+  for (int player = 0; player < 2; player++) draw_player_half(player);
+}
