@@ -98,6 +98,7 @@ void run_play_step(const PlayerSlot &slot)
 
 void request_close() { close_flag = true; }
 bool close_requested() { return close_flag; }
+void clear_close_request() { close_flag = false; }
 
 void enter_main_loop()
 {

@@ -23,3 +23,4 @@ bool ask_quit_question();
 // Raised by the window's close button; the loop ends as if the quit question were confirmed.
 void request_close();
 bool close_requested();
+void clear_close_request();

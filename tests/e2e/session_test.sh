@@ -1,0 +1,41 @@
+# A whole run of the real game: the join menu on both halves, music playing, the quit
+# question (N goes on, Y leaves), the goodbye screen and exit code 0.
+source "$(dirname "$0")/lib.sh" "$@"
+start_display
+start_game
+sleep 1.5
+
+screenshot "$WORK/menu.png"
+[ -n "${KORVANTA_SHOTS:-}" ] && cp "$WORK/menu.png" "$KORVANTA_SHOTS/join_menu.png"
+# Both join menus stand on the play-screen background: their pictures differ from the
+# empty board wells at the same places.
+for x in 118 483; do
+  [ "$(pixel $x 200)" != "$(pixel $x 30)" ] || fail "no join menu at x $x"
+done
+
+# The music plays: the recorded sound is not silence.
+sleep 1
+[ -s "$SOUND_FILE" ] || fail "no sound was recorded"
+loud=$(od -An -t d2 -v -w2 "$SOUND_FILE" | awk 'function abs(v){return v<0?-v:v} abs($1)>2000{n++} END{print n+0}')
+[ "$loud" -gt 1000 ] || fail "the recorded sound is silent ($loud loud samples)"
+
+# ESC asks; N answers no and the game goes on.
+hold_key Escape
+sleep 0.4
+screenshot "$WORK/question.png"
+[ -n "${KORVANTA_SHOTS:-}" ] && cp "$WORK/question.png" "$KORVANTA_SHOTS/quit_question.png"
+question=$(pixel 320 147)
+hold_key n
+sleep 0.5
+kill -0 "$GAME_PID" 2>/dev/null || fail "N ended the game"
+[ "$(pixel 320 147)" != "$question" ] || fail "the quit question stayed on screen after N"
+
+# ESC then Y leaves: the goodbye screen, then exit code 0.
+hold_key Escape
+sleep 0.4
+hold_key y
+sleep 0.3
+kill -0 "$GAME_PID" 2>/dev/null || fail "the goodbye screen did not show"
+code=$(wait_for_exit 6)
+[ "$code" = 0 ] || fail "the game exited with $code"
+echo "1 passed, 0 failed"

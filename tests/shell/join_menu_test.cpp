@@ -1,0 +1,232 @@
+// The join menu: selection with keys and mouse, its guard, wrap and lock, the entries and
+// the refusals while the other player is busy.
+#include <allegro.h>
+#include <gtest/gtest.h>
+
+#include "board/board.h"
+#include "control/bindings.h"
+#include "shell/global_bitmaps.h"
+#include "shell/join_menu.h"
+#include "shell/main_loop.h"
+#include "shell/player_slots.h"
+#include "shell/prerender.h"
+#include "shell/resources.h"
+#include "shell/startup.h"
+#include "tests/support/headless.h"
+
+namespace {
+
+class JoinMenu : public ::testing::Test {
+protected:
+  void SetUp() override
+  {
+    reset_fake_platform();
+    reset_control_bindings();
+    for (int player = 0; player < 2; player++) {
+      player_slots[player] = PlayerSlot{};
+      player_slots[player].state = STATE_JOIN_MENU;
+      menu_selection[player] = 0;
+      menu_key_guard[player] = 0;
+      refusal_timer[player] = 0;
+    }
+  }
+
+  void step(int player, int frames = 1)
+  {
+    current_player = player;
+    for (int i = 0; i < frames; i++) run_join_menu(player);
+  }
+
+  void hold(int player, int action, bool down = true)
+  {
+    key[control_bindings[player].keys[action]] = down;
+  }
+
+  // The three refusal lines as the menu must print them, compared with the back buffer.
+  bool refusal_shown(int player, int other_number)
+  {
+    BITMAP *expected = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
+    clear_bitmap(expected);
+    const int x = 365 * player + 115;
+    textprintf_centre_ex(expected, font_messages, x, 330, makecol(250, 80, 0), -1, "not possible");
+    textprintf_centre_ex(expected, font_messages, x, 345, makecol(255, 100, 0), -1, "because player %d", other_number);
+    textprintf_centre_ex(expected, font_messages, x, 360, makecol(250, 120, 0), -1, "is playing");
+    bool same = true;
+    for (int y = 325; y < 380 && same; y++)
+      for (int px = 365 * player; px < 365 * player + 230 && same; px++)
+        same = getpixel(expected, px, y) == getpixel(back_buffer, px, y);
+    destroy_bitmap(expected);
+    return same;
+  }
+};
+
+TEST_F(JoinMenu, HeldMoveDownStepsEveryNineFramesAndWraps)
+{
+  hold(0, ACTION_MOVE_DOWN);
+  std::vector<int> selections;
+  for (int frame = 1; frame <= 45; frame++) {
+    const int before = menu_selection[0];
+    step(0);
+    if (menu_selection[0] != before) selections.push_back(frame);
+  }
+  EXPECT_EQ(selections, (std::vector<int>{9, 18, 27, 36, 45}));
+  EXPECT_EQ(menu_selection[0], 0) << "from the last entry it wraps to the first";
+  EXPECT_EQ(sounds_played(ITEM_SOUND_CLICK), 5);
+  EXPECT_EQ(fake.sounds[0].frequency, 3000);
+  EXPECT_EQ(fake.sounds[0].pan, 20);
+
+  hold(0, ACTION_MOVE_DOWN, false);
+  hold(1, ACTION_MOVE_UP);
+  step(1, 9);
+  EXPECT_EQ(menu_selection[1], 4) << "up from the first entry wraps to the last";
+  EXPECT_EQ(fake.sounds.back().pan, 255);
+}
+
+TEST_F(JoinMenu, LockAfterReturningHoldsTheKeysButNotThePointer)
+{
+  control_bindings[1].device = DEVICE_MOUSE2;
+  player_slots[1].timer = 10;
+  hold(1, ACTION_MOVE_DOWN);
+  menu_key_guard[1] = 20;
+  mouse_y = 124 + 33 * 2;  // the pointer below the first entry
+  step(1, 3);
+  EXPECT_EQ(menu_selection[1], 1) << "the pointer moves the selection during the lock";
+  EXPECT_EQ(player_slots[1].timer, 7);
+  hold(1, ACTION_MOVE_DOWN, false);
+  mouse_y = 124 + 33 * 1;
+  step(1, 7);
+  EXPECT_EQ(player_slots[1].timer, 0);
+  EXPECT_EQ(sounds_played(ITEM_SOUND_CLICK), 0) << "keys did nothing during the lock";
+
+  // After the lock the pointer follows the selection.
+  menu_key_guard[1] = 9;
+  hold(1, ACTION_MOVE_DOWN);
+  step(1);
+  EXPECT_EQ(menu_selection[1], 2);
+  EXPECT_EQ(mouse_x, 100);
+  EXPECT_EQ(mouse_y, 124 + 33 * 2);
+}
+
+TEST_F(JoinMenu, OnePlayerGameStartsOnlyThisPlayer)
+{
+  hold(1, ACTION_DRAG_BLOCK);
+  step(1);
+  EXPECT_EQ(game_mode, MODE_ONE_PLAYER);
+  EXPECT_EQ(player_slots[1].state, STATE_LEVEL_START);
+  EXPECT_EQ(player_slots[0].state, STATE_JOIN_MENU);
+  EXPECT_EQ(player_slots[1].level, 1);
+  // Every lamp of the reset board has colour 0, whose mark now stands beside each row.
+  BITMAP *chips = item_bitmap(ITEM_COLOUR_CHIPS);
+  for (int row = 0; row < PLAYING_ROWS; row++)
+    EXPECT_EQ(getpixel(background_buffer, 365 + 211, 30 * row + 64), getpixel(chips, 1, 2));
+}
+
+TEST_F(JoinMenu, VersusPutsBothPlayersStraightIntoPlay)
+{
+  menu_selection[0] = 2;
+  hold(0, ACTION_DRAG_BLOCK);
+  step(0);
+  EXPECT_EQ(game_mode, MODE_VERSUS);
+  EXPECT_EQ(player_slots[0].state, STATE_PLAYING);
+  EXPECT_EQ(player_slots[1].state, STATE_PLAYING);
+}
+
+TEST_F(JoinMenu, TwoPlayerGameStartsBothAtTheLevelCountIn)
+{
+  player_slots[0].state = STATE_HIGH_SCORES;
+  menu_selection[1] = 1;
+  hold(1, ACTION_DRAG_BLOCK);
+  step(1);
+  EXPECT_EQ(game_mode, MODE_TWO_PLAYERS);
+  EXPECT_EQ(player_slots[0].state, STATE_LEVEL_START);
+  EXPECT_EQ(player_slots[1].state, STATE_LEVEL_START);
+}
+
+TEST_F(JoinMenu, GamesForTwoAndSettingsAreRefusedWhileTheOtherPlays)
+{
+  for (int entry : {1, 2, 4}) {
+    SCOPED_TRACE(entry);
+    SetUp();
+    player_slots[1].state = STATE_PLAYING;
+    menu_selection[0] = entry;
+    hold(0, ACTION_DRAG_BLOCK);
+    clear_bitmap(back_buffer);
+    step(0);
+    EXPECT_EQ(refusal_timer[0], 60);
+    EXPECT_EQ(sounds_played(ITEM_SOUND_REFUSAL), 1);
+    EXPECT_EQ(fake.sounds.back().frequency, 1000);
+    EXPECT_EQ(player_slots[0].state, STATE_JOIN_MENU);
+    EXPECT_EQ(player_slots[1].state, STATE_PLAYING);
+    EXPECT_EQ(menu_selection[0], entry) << "the selection stays on the refused entry";
+
+    // The message shows from the next frame on, for 60 frames, and nothing can be confirmed.
+    for (int frame = 1; frame <= 60; frame++) {
+      clear_bitmap(back_buffer);
+      step(0);
+      ASSERT_TRUE(refusal_shown(0, 2)) << "frame " << frame;
+    }
+    EXPECT_EQ(sounds_played(ITEM_SOUND_REFUSAL), 1);
+    EXPECT_EQ(refusal_timer[0], 0);
+    step(0);
+    EXPECT_EQ(sounds_played(ITEM_SOUND_REFUSAL), 2) << "after the message the key confirms again";
+  }
+}
+
+TEST_F(JoinMenu, RefusalInTheRightHalfNamesPlayerOne)
+{
+  player_slots[0].state = STATE_LEVEL_START;
+  menu_selection[1] = 2;
+  hold(1, ACTION_DRAG_BLOCK);
+  step(1);
+  clear_bitmap(back_buffer);
+  step(1);
+  EXPECT_TRUE(refusal_shown(1, 1));
+  EXPECT_FALSE(refusal_shown(1, 2));
+}
+
+TEST_F(JoinMenu, SettingsAreAllowedWhileTheOtherPausesButGamesForTwoAreNot)
+{
+  player_slots[1].state = STATE_PAUSED;
+  menu_selection[0] = 4;
+  hold(0, ACTION_DRAG_BLOCK);
+  step(0);
+  EXPECT_EQ(refusal_timer[0], 0);
+  EXPECT_EQ(menu_key_guard[0], 0);
+
+  menu_selection[0] = 1;
+  step(0);
+  EXPECT_EQ(refusal_timer[0], 60);
+}
+
+TEST_F(JoinMenu, AConfirmKeyStillHeldWhenTheLockEndsConfirmsAgain)
+{
+  menu_selection[0] = 3;
+  hold(0, ACTION_DRAG_BLOCK);
+  step(0);
+  EXPECT_EQ(player_slots[0].state, STATE_HIGH_SCORES);
+  EXPECT_EQ(player_slots[0].timer, 30);
+
+  // Back in the menu with the 10-frame lock, the key never released.
+  player_slots[0].state = STATE_JOIN_MENU;
+  player_slots[0].timer = 10;
+  step(0, 10);
+  EXPECT_EQ(player_slots[0].state, STATE_JOIN_MENU);
+  step(0);
+  EXPECT_EQ(player_slots[0].state, STATE_HIGH_SCORES);
+}
+
+TEST_F(JoinMenu, MouseClickConfirmsOnlyPastTheGuard)
+{
+  control_bindings[0].device = DEVICE_MOUSE1;
+  mouse_y = 124;
+  mouse_b = 1;
+  menu_selection[0] = 3;
+  mouse_y = 124 + 33 * 3;
+  step(0, 8);
+  EXPECT_EQ(player_slots[0].state, STATE_JOIN_MENU);
+  step(0);
+  EXPECT_EQ(player_slots[0].state, STATE_HIGH_SCORES);
+  EXPECT_EQ(fake.mouse_speed_x, 3);
+}
+
+}  // namespace
