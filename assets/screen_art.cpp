@@ -83,9 +83,13 @@ void make_difficulty_sign(ItemOutput &out)
   const char *names[] = {"easy", "normal", "hard"};
   const int colours[] = {makecol(60, 200, 90), makecol(230, 200, 60), makecol(240, 70, 50)};
   for (int level = 0; level < 3; level++) {
+    // The whole sign shows while nobody plays; only its lower part (from row 12) in play.
     const int y0 = 26 * level;
+    rectfill(picture, 2, y0, 53, y0 + 11, makecol(24, 28, 46));
+    rectfill(picture, 0, y0 + 12, 55, y0 + 24, makecol(24, 28, 46));
+    rect(picture, 0, y0 + 12, 55, y0 + 24, shade(colours[level], 0.6f));
     draw_text(picture, "difficulty", 28, y0, 9, caption_colour(), ALIGN_CENTRE);
-    draw_text(picture, names[level], 28, y0 + 11, 10, colours[level], ALIGN_CENTRE);
+    draw_text(picture, names[level], 28, y0 + 12, 10, colours[level], ALIGN_CENTRE);
   }
   out.picture(ITEM_DIFFICULTY_SIGN, picture);
 }

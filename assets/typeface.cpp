@@ -73,6 +73,12 @@ void draw_text(BITMAP *picture, const char *text, int x, int y, int pixel_size, 
         const int px = x + glyph.left + gx, py = baseline - glyph.top + gy;
         if (!coverage || px < 0 || py < 0 || px >= picture->w || py >= picture->h) continue;
         const int under = getpixel(picture, px, py);
+        // Over the transparent colour there is nothing to blend with: a pixel is either
+        // lettering or left transparent, so no pink fringe shows in masked drawing.
+        if (under == makecol(255, 0, 255)) {
+          if (coverage >= 128) putpixel(picture, px, py, colour);
+          continue;
+        }
         putpixel(picture, px, py,
                  makecol(blend(getr(under), getr(colour), coverage),
                          blend(getg(under), getg(colour), coverage),
