@@ -25,9 +25,12 @@ int board_draw_count[2];
 
 namespace {
 
+constexpr int OPAQUE = 255;                // full alpha of translucent drawing
 constexpr int QUOTA_PER_LEVEL = 30;       // tiles to clear per level number
 constexpr int PANEL_X = 48, PANEL_Y = 100;
 constexpr int PANEL_FADE_STEP = 5;
+constexpr int COUNT_FAST_STEP = 3;
+constexpr int COUNT_SLOW_GAP = 50;         // from this gap on the count-in goes one by one
 
 // The count-in's number in the level panel.
 constexpr int COUNT_Y = 107;
@@ -36,6 +39,7 @@ constexpr int DIGIT_WIDTH = 18, DIGIT_HEIGHT = 20;
 
 constexpr int TICK_VOLUME = 150, TICK_FREQUENCY = 2000;
 constexpr int WARNING_VOLUME = 155;
+constexpr int WARNING_PAN_STEP = 255;      // the beeps come from the far edge of the player's side
 constexpr int WARNING_FREQUENCY = 2000, DANGER_FREQUENCY = 1000;
 constexpr int WARNING_SOUND_PERIOD = 30, DANGER_SOUND_PERIOD = 10;
 
@@ -46,9 +50,11 @@ constexpr int VANISH_FRAMES_TIMER = 14;   // timers above this still show the ti
 
 constexpr int WARNING_ALPHA_HIGH = 254, WARNING_ALPHA_LOW = 150;
 
-constexpr int DIFFICULTY_X = 279, DIFFICULTY_Y = 222, DIFFICULTY_WIDTH = 56;
-constexpr int DIFFICULTY_BLOCK = 26, DIFFICULTY_HEIGHT = 25;
-constexpr int DIFFICULTY_LOWER_SKIP = 12, DIFFICULTY_LOWER_HEIGHT = 11;
+// The difficulty label between the boards: one block of rows per difficulty, shown whole or
+// only its lower part.
+constexpr int DIFFICULTY_X = 279, DIFFICULTY_WIDTH = 56, DIFFICULTY_BLOCK = 26;
+constexpr int DIFFICULTY_Y = 222, DIFFICULTY_HEIGHT = 25;
+constexpr int DIFFICULTY_LOWER_Y = 227, DIFFICULTY_LOWER_SKIP = 12, DIFFICULTY_LOWER_HEIGHT = 11;
 
 constexpr int CURSOR_SIZE = 42, CURSOR_FRAME_CALLS = 5, CURSOR_ANIM_LAST = 24;
 constexpr int CURSOR_INSET = (CURSOR_SIZE - TILE_SIZE) / 2;
@@ -106,7 +112,7 @@ bool watching_menus(int player)
 }
 
 // The static background, then the difficulty label: whole while nobody plays, otherwise only
-// its lower part, since the upper part would stand in the way of the boards' frames.
+// its lower part.
 void draw_frame_background()
 {
   blit(background_buffer, back_buffer, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
@@ -117,8 +123,7 @@ void draw_frame_background()
                 DIFFICULTY_HEIGHT);
   else
     masked_blit(labels, back_buffer, 0, top + DIFFICULTY_LOWER_SKIP, DIFFICULTY_X,
-                DIFFICULTY_Y + (DIFFICULTY_HEIGHT - DIFFICULTY_LOWER_HEIGHT) / 2 + 1,
-                DIFFICULTY_WIDTH, DIFFICULTY_LOWER_HEIGHT);
+                DIFFICULTY_LOWER_Y, DIFFICULTY_WIDTH, DIFFICULTY_LOWER_HEIGHT);
 }
 
 void draw_level_panel(int player)
@@ -166,13 +171,13 @@ void run_level_count_in(int player)
 {
   PlayerSlot &slot = player_slots[player];
   draw_level_panel(player);
-  if (slot.fade_alpha <= 254) {
+  if (slot.fade_alpha < OPAQUE) {
     slot.fade_alpha += PANEL_FADE_STEP;
     return;
   }
   const int quota = slot.level * QUOTA_PER_LEVEL;
   if (slot.blocks_to_clear < quota) {
-    slot.blocks_to_clear += quota - slot.blocks_to_clear <= 50 ? 1 : 3;
+    slot.blocks_to_clear += quota - slot.blocks_to_clear <= COUNT_SLOW_GAP ? 1 : COUNT_FAST_STEP;
     write_count(level_panels[player], quota - slot.blocks_to_clear, count_slots(quota));
     platform.play_sample(ITEM_SOUND_CLICK, TICK_VOLUME, player_pan(player), TICK_FREQUENCY);
     return;
@@ -209,10 +214,10 @@ void draw_supply_cell(int player, int column)
   const BoardCell &cell = board[player][column][0];
   if (cell.kind == TILE_EMPTY) return;
 
-  const int board_fade = 255 - slot.fade_alpha;
+  const int board_fade = OPAQUE - slot.fade_alpha;
   int alpha = SUPPLY_ALPHA;
   if (column == falling_blocks[player].next_column)
-    alpha = slot.state == STATE_LEVEL_COMPLETE ? board_fade : 255;
+    alpha = slot.state == STATE_LEVEL_COMPLETE ? board_fade : OPAQUE;
   if (slot.state == STATE_LEVEL_COMPLETE && board_fade < SUPPLY_ALPHA) alpha = board_fade;
   draw_translucent(tile_sprites[0][cell.kind], cell.x, BOARD_TOP, alpha);
 }
@@ -293,7 +298,7 @@ bool draw_playing_cell(int player, BoardCell &cell, int top_row, int &warning_le
   const bool moving_or_doomed = cell.vanish_timer != 0 || cell.y_offset != 0;
   if (board_fading_out(slot.state))
     draw_translucent(tile_sprites[dark_set][cell.kind], cell.x, cell.y + cell.y_offset,
-                     255 - slot.fade_alpha);
+                     OPAQUE - slot.fade_alpha);
   else if (moving_or_doomed ||
            (!is_bridge(cell.kind) && !is_split(cell.kind) && cell.power == POWER_DEAD))
     draw_sprite(back_buffer, tile_sprites[dark_set][cell.kind], cell.x, cell.y + cell.y_offset);
@@ -318,7 +323,7 @@ void sound_height_warning(int player, int warning_level)
   const int state = player_slots[player].state;
   if (state == STATE_PAUSED) return;
   const int drawings = board_draw_count[player];
-  const int pan = 255 * player;
+  const int pan = WARNING_PAN_STEP * player;
   if (warning_level == HEIGHT_WARNING && drawings % WARNING_SOUND_PERIOD == 0)
     platform.play_sample(ITEM_SOUND_WARNING, WARNING_VOLUME, pan, WARNING_FREQUENCY);
   else if (warning_level == HEIGHT_DANGER && drawings % DANGER_SOUND_PERIOD == 0)
@@ -390,9 +395,11 @@ void draw_falling_tile()
 void draw_cursor()
 {
   PlayerSlot &slot = player_slots[current_player];
-  masked_blit(item_bitmap(ITEM_CURSOR), back_buffer, slot.cursor_anim / CURSOR_FRAME_CALLS * CURSOR_SIZE,
-              0, player_x(current_player) + TILE_SIZE * slot.cursor_column + BOARD_LEFT - CURSOR_INSET,
-              TILE_SIZE * slot.cursor_row + BOARD_TOP - CURSOR_INSET, CURSOR_SIZE, CURSOR_SIZE);
+  const int frame = slot.cursor_anim / CURSOR_FRAME_CALLS;
+  const int x = player_x(current_player) + TILE_SIZE * slot.cursor_column + BOARD_LEFT;
+  const int y = TILE_SIZE * slot.cursor_row + BOARD_TOP;
+  masked_blit(item_bitmap(ITEM_CURSOR), back_buffer, CURSOR_SIZE * frame, 0, x - CURSOR_INSET,
+              y - CURSOR_INSET, CURSOR_SIZE, CURSOR_SIZE);
   slot.cursor_anim++;
   if (slot.cursor_anim > CURSOR_ANIM_LAST) slot.cursor_anim = 0;
 }

@@ -9,12 +9,18 @@ struct ChannelSeed {
 // By seed index 1..19 (entry 0 unused): a point inside a conductor of a 30 x 30 tile.
 extern const ChannelSeed CHANNEL_SEEDS[20];
 
-extern float power_pattern_phase;
-extern int warning_alpha;
-extern int warning_alpha_step;
-extern int board_draw_count[2];
+extern float power_pattern_phase;  // slides the power patterns: +0.5 per board drawing
+extern int warning_alpha;          // alpha of the height overlays, swinging 148..256 by 2
+extern int warning_alpha_step;     // +1 or -1: the direction of that swing
+extern int board_draw_count[2];    // board drawings per player; paces the warning beeps
 
+// The current player's half: the background (player 0 only), the level count-in and panel
+// fades, then the board with its vanish countdown and height warnings. Ends a finished clear
+// and, once the level's quota is counted in, starts play.
 void draw_playfield();
 void draw_falling_tile();
+// Advances the cursor's animation: five frames of five calls each.
 void draw_cursor();
+// Fills one conductor of the tile at (x, y) on the back buffer with the moving pattern of its
+// power, flooding from the conductor's seed point.
 void fill_channel_power(int x, int y, int seed_index, int power, int phase);
