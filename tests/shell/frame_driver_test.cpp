@@ -127,7 +127,9 @@ TEST_F(FrameDriver, VersusWinnerRisesLoserSinksAndBothReturnToTheMenu)
   while (player_slots[0].state != STATE_JOIN_MENU && frames < 500) {
     run_frame();
     frames++;
-    if (player_slots[0].state == STATE_WINNER_FADE_OUT) EXPECT_EQ(player_slots[1].state, STATE_LOSER_FADE_OUT);
+    if (player_slots[0].state == STATE_WINNER_FADE_OUT) {
+      EXPECT_EQ(player_slots[1].state, STATE_LOSER_FADE_OUT);
+    }
   }
   // In by 2 up to 254 in 127 frames; the 128th turns to fading out, by 4 down to 2 in the
   // 190th; the 191st ends it.
@@ -143,15 +145,18 @@ TEST_F(FrameDriver, VersusPicturesSlideOnePixelPerFrame)
 {
   player_slots[0].state = STATE_VERSUS_WON;
   player_slots[1].state = STATE_VERSUS_LOST;
-  for (int frame = 0; frame < 10; frame++) run_frame();
-  EXPECT_EQ(message_slide[0], 10);
-  EXPECT_EQ(player_slots[0].fade_alpha, 20);
-  // The winner picture stands 10 pixels above y 160, the loser's 10 below.
+  for (int frame = 0; frame < 60; frame++) run_frame();
+  EXPECT_EQ(message_slide[0], 60);
+  EXPECT_EQ(message_slide[1], 60);
+  EXPECT_EQ(player_slots[0].fade_alpha, 120);
+  // Drawn in the 60th frame: the winner picture 59 pixels above y 160, the loser's below.
   BITMAP *winner = item_bitmap(ITEM_VERSUS_WINNER);
   BITMAP *loser = item_bitmap(ITEM_VERSUS_LOSER);
-  EXPECT_NE(getpixel(back_buffer, 81 + winner->w / 2, 150 + 2), getpixel(background_buffer, 81 + winner->w / 2, 150 + 2));
-  EXPECT_NE(getpixel(back_buffer, 365 + 81 + loser->w / 2, 170 + loser->h - 3),
-            getpixel(background_buffer, 365 + 81 + loser->w / 2, 170 + loser->h - 3));
+  auto covered = [](int x, int y) { return getpixel(back_buffer, x, y) != getpixel(background_buffer, x, y); };
+  EXPECT_TRUE(covered(81 + winner->w / 2, 101 + 2));
+  EXPECT_FALSE(covered(81 + winner->w / 2, 101 + winner->h + 2));
+  EXPECT_TRUE(covered(365 + 81 + loser->w / 2, 219 + loser->h - 3));
+  EXPECT_FALSE(covered(365 + 81 + loser->w / 2, 219 - 3));
 }
 
 TEST_F(FrameDriver, PausedPlayerShowsThePausePicture)

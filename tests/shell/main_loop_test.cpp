@@ -62,7 +62,9 @@ TEST_F(MainLoop, F3CyclesTheDifficultyOncePer21PassesWhileNobodyPlays)
     const int before = difficulty;
     handle_function_keys();
     if (difficulty != before) seen.push_back(difficulty);
-    if (pass == 20) EXPECT_EQ(difficulty, 1);
+    if (pass == 20) {
+      EXPECT_EQ(difficulty, 1);
+    }
   }
   EXPECT_EQ(seen, (std::vector<int>{2, 0, 1, 2}));
 
