@@ -33,10 +33,15 @@ extern const char *const ACTION_LABELS[ACTION_COUNT];
 
 void reset_control_bindings();
 
+// The name shown for a key code: the library's own name of the key, "???" for a code no key
+// has. A device the game does not know is played, and shown, as the keyboard.
 const char *key_name(int key_code);
 const char *device_name(int device);
 const char *mouse_action_label(int device, int action);
 const char *action_label(int action);
+// What the settings screen shows beside a player's action: his mouse gesture for actions 0..6
+// on a mouse layout, otherwise the name of his key.
+const char *binding_label(int player, int action);
 
 // Whether the player's key for the action is held down. Safe for any stored key code.
 bool action_key_down(int player, int action);

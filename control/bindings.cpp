@@ -1,0 +1,133 @@
+#include "control/bindings.h"
+
+#include <allegro.h>
+
+ControlBindings control_bindings[2];
+
+const int DEFAULT_CONTROL_KEYS[2][ACTION_COUNT] = {
+    {KEY_A, KEY_D, KEY_W, KEY_S, KEY_1, KEY_2, KEY_3, KEY_5},
+    // Player 2 turns right with page down and pauses with page up.
+    {KEY_LEFT, KEY_RIGHT, KEY_UP, KEY_DOWN, KEY_DEL, KEY_END, KEY_PGDN, KEY_PGUP},
+};
+
+// Slots 116..199 name nothing.
+const char *const KEY_NAMES[KEY_NAME_SLOTS] = {
+    "???",
+    "KEY_A", "KEY_B", "KEY_C", "KEY_D", "KEY_E", "KEY_F", "KEY_G", "KEY_H", "KEY_I", "KEY_J",
+    "KEY_K", "KEY_L", "KEY_M", "KEY_N", "KEY_O", "KEY_P", "KEY_Q", "KEY_R", "KEY_S", "KEY_T",
+    "KEY_U", "KEY_V", "KEY_W", "KEY_X", "KEY_Y", "KEY_Z",
+    "KEY_0", "KEY_1", "KEY_2", "KEY_3", "KEY_4", "KEY_5", "KEY_6", "KEY_7", "KEY_8", "KEY_9",
+    "KEY_0_PAD", "KEY_1_PAD", "KEY_2_PAD", "KEY_3_PAD", "KEY_4_PAD",
+    "KEY_5_PAD", "KEY_6_PAD", "KEY_7_PAD", "KEY_8_PAD", "KEY_9_PAD",
+    "KEY_F1", "KEY_F2", "KEY_F3", "KEY_F4", "KEY_F5", "KEY_F6",
+    "KEY_F7", "KEY_F8", "KEY_F9", "KEY_F10", "KEY_F11", "KEY_F12",
+    "KEY_ESC", "KEY_TILDE", "KEY_MINUS", "KEY_EQUALS", "KEY_BACKSPACE", "KEY_TAB",
+    "KEY_OPENBRACE", "KEY_CLOSEBRACE", "KEY_ENTER", "KEY_COLON", "KEY_QUOTE", "KEY_BACKSLASH",
+    "KEY_BACKSLASH2", "KEY_COMMA", "KEY_STOP", "KEY_SLASH", "KEY_SPACE", "KEY_INSERT",
+    "KEY_DEL", "KEY_HOME", "KEY_END", "KEY_PGUP", "KEY_PGDN", "KEY_LEFT", "KEY_RIGHT",
+    "KEY_UP", "KEY_DOWN", "KEY_SLASH_PAD", "KEY_ASTERISK", "KEY_MINUS_PAD", "KEY_PLUS_PAD",
+    "KEY_DEL_PAD", "KEY_ENTER_PAD", "KEY_PRTSCR", "KEY_PAUSE", "KEY_ABNT_C1", "KEY_YEN",
+    "KEY_KANA", "KEY_CONVERT", "KEY_NOCONVERT", "KEY_AT", "KEY_CIRCUMFLEX", "KEY_COLON2",
+    "KEY_KANJI", "KEY_LSHIFT", "KEY_RSHIFT", "KEY_LCONTROL", "KEY_RCONTROL", "KEY_ALT",
+    "KEY_ALTGR", "KEY_LWIN", "KEY_RWIN", "KEY_MENU", "KEY_SCRLOCK", "KEY_NUMLOCK",
+    "KEY_CAPSLOCK", "KEY_MAX",
+};
+
+const char *const DEVICE_NAMES[4] = {"keyboard", "mouse1", "mouse2", "mouse3"};
+
+const char *const MOUSE_ACTION_LABELS[3][MOUSE_ACTION_COUNT] = {
+    {"---", "---", "---", "---", "left button", "right button", "---"},
+    {"---", "---", "---", "---", "left button", "wheel down", "wheel up"},
+    {"---", "---", "---", "---", "left button", "wheel up", "wheel down"},
+};
+
+const char *const ACTION_LABELS[ACTION_COUNT] = {
+    "move left",  "move right",      "move up",          "move down",
+    "drag block", "turn block left", "turn block right", "pause",
+};
+
+namespace {
+
+constexpr const char *UNNAMED_KEY = "???";
+
+// The table's names agree with the library's numbering up to KEY_KANJI. Past it the table
+// lists the modifiers in an order the library does not use (its left shift is 115, where the
+// table says "KEY_MAX"), so these codes show the library's own names: a player who binds
+// left shift sees "KEY_LSHIFT".
+constexpr int FIRST_LIBRARY_NAMED_KEY = 103;
+constexpr const char *LIBRARY_KEY_NAMES[] = {
+    "KEY_EQUALS_PAD", "KEY_BACKQUOTE", "KEY_SEMICOLON", "KEY_COMMAND",  "KEY_UNKNOWN1",
+    "KEY_UNKNOWN2",   "KEY_UNKNOWN3",  "KEY_UNKNOWN4",  "KEY_UNKNOWN5", "KEY_UNKNOWN6",
+    "KEY_UNKNOWN7",   "KEY_UNKNOWN8",  "KEY_LSHIFT",    "KEY_RSHIFT",   "KEY_LCONTROL",
+    "KEY_RCONTROL",   "KEY_ALT",       "KEY_ALTGR",     "KEY_LWIN",     "KEY_RWIN",
+    "KEY_MENU",       "KEY_SCRLOCK",   "KEY_NUMLOCK",   "KEY_CAPSLOCK",
+};
+static_assert(FIRST_LIBRARY_NAMED_KEY + sizeof LIBRARY_KEY_NAMES / sizeof *LIBRARY_KEY_NAMES ==
+                  KEY_MAX,
+              "the library's own names reach up to its last key");
+
+bool is_player(int player) { return player == 0 || player == 1; }
+
+bool is_mouse_device(int device) { return device >= DEVICE_MOUSE1 && device <= DEVICE_MOUSE3; }
+
+}  // namespace
+
+void reset_control_bindings()
+{
+  for (int player = 0; player < 2; player++) {
+    control_bindings[player].device = DEVICE_KEYBOARD;
+    for (int action = 0; action < ACTION_COUNT; action++)
+      control_bindings[player].keys[action] = DEFAULT_CONTROL_KEYS[player][action];
+  }
+}
+
+// A code no key has (from a damaged controls file) shows as "???", the name of code 0, so
+// the player sees at once that the binding wants setting.
+const char *key_name(int key_code)
+{
+  if (key_code >= FIRST_LIBRARY_NAMED_KEY && key_code < KEY_MAX)
+    return LIBRARY_KEY_NAMES[key_code - FIRST_LIBRARY_NAMED_KEY];
+  if (key_code < 0 || key_code >= KEY_NAME_SLOTS || !KEY_NAMES[key_code]) return UNNAMED_KEY;
+  return KEY_NAMES[key_code];
+}
+
+// A device the game does not know is played as the keyboard, so it is shown as one too.
+const char *device_name(int device)
+{
+  return is_mouse_device(device) ? DEVICE_NAMES[device] : DEVICE_NAMES[DEVICE_KEYBOARD];
+}
+
+// Pause and every action of a device without mouse gestures have no gesture: "---".
+const char *mouse_action_label(int device, int action)
+{
+  if (!is_mouse_device(device) || action < 0 || action >= MOUSE_ACTION_COUNT) return "---";
+  return MOUSE_ACTION_LABELS[device - DEVICE_MOUSE1][action];
+}
+
+const char *action_label(int action)
+{
+  if (action < 0 || action >= ACTION_COUNT) return UNNAMED_KEY;
+  return ACTION_LABELS[action];
+}
+
+const char *binding_label(int player, int action)
+{
+  if (!is_player(player)) return UNNAMED_KEY;
+  if (uses_mouse(player) && action >= 0 && action < MOUSE_ACTION_COUNT)
+    return mouse_action_label(control_bindings[player].device, action);
+  if (action < 0 || action >= ACTION_COUNT) return UNNAMED_KEY;
+  return key_name(control_bindings[player].keys[action]);
+}
+
+// Codes outside the library's key array are never down: they are never read from it.
+bool action_key_down(int player, int action)
+{
+  if (!is_player(player) || action < 0 || action >= ACTION_COUNT) return false;
+  const int code = control_bindings[player].keys[action];
+  return code >= 0 && code < KEY_MAX && key[code] != 0;
+}
+
+bool uses_mouse(int player)
+{
+  return is_player(player) && is_mouse_device(control_bindings[player].device);
+}
