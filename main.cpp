@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "control/bindings.h"
 #include "shell/global_bitmaps.h"
 #include "shell/main_loop.h"
 #include "shell/platform.h"
@@ -19,7 +20,9 @@ int main()
   platform.play_music();
   music_on = true;
 
-  // The controls file, the high-score table and the title screen come here once they exist.
+  // The players start with the default controls until a controls file keeps their own; the
+  // high-score table and the title screen come here once they exist.
+  reset_control_bindings();
   run_main_loop();
 
   show_goodbye_screen();

@@ -86,13 +86,13 @@ hold_key() {
   xdotool keyup "$1"
 }
 
-# Waits for the game to end; prints its exit code.
+# Waits for the game to end and sets EXIT_CODE.
 wait_for_exit() {
   local seconds=${1:-10}
   for _ in $(seq $((seconds * 10))); do
     if ! kill -0 "$GAME_PID" 2>/dev/null; then
       wait "$GAME_PID"
-      echo $?
+      EXIT_CODE=$?
       GAME_PID=
       return 0
     fi

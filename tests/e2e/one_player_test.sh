@@ -28,6 +28,6 @@ screenshot "$WORK/stacking.png"
 hold_key Escape
 sleep 0.4
 hold_key y
-code=$(wait_for_exit 6)
-[ "$code" = 0 ] || fail "the game exited with $code"
+wait_for_exit 6
+[ "$EXIT_CODE" = 0 ] || fail "the game exited with $EXIT_CODE"
 echo "1 passed, 0 failed"

@@ -36,6 +36,6 @@ sleep 0.4
 hold_key y
 sleep 0.3
 kill -0 "$GAME_PID" 2>/dev/null || fail "the goodbye screen did not show"
-code=$(wait_for_exit 6)
-[ "$code" = 0 ] || fail "the game exited with $code"
+wait_for_exit 6
+[ "$EXIT_CODE" = 0 ] || fail "the game exited with $EXIT_CODE"
 echo "1 passed, 0 failed"
