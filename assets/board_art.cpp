@@ -1,68 +1,180 @@
 // The board's pictures: tile cells (item 1), conductor pieces (item 2), the 8-bit conduction
 // patterns of the power maps (item 3) and the vanish animation (item 4).
+//
+// Every conductor is drawn from one cross-section: a core of a single colour, which the game
+// floods with its moving power patterns, a rim and an outer shadow. Rim and shadow keep each
+// core closed off from every other core, even where the powered look of one conductor is laid
+// over another, and conductors stay off the outermost ring of the tile, so that no flood can
+// run into a neighbouring tile.
 #include "assets/art.h"
 
+#include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 #include "assets/paint.h"
 
 namespace {
 
 constexpr int CELL = 30;
+constexpr int LAST = CELL - 1;
+constexpr float MIDDLE = CELL / 2.0f;  // conductors run along x or y = 15, between pixels 14, 15
 
-// Which edge middles a piece's conductor reaches, as drawn unrotated.
-enum Arm { ARM_LEFT = 1, ARM_TOP = 2, ARM_RIGHT = 4, ARM_BOTTOM = 8 };
+// Distance from a conductor's centre line at which each layer of its cross-section ends.
+constexpr float CORE_HALF_WIDTH = 4;
+constexpr float RIM_OUTER = 5;
+constexpr float SHADOW_OUTER = 6;
+// An elbow is a quarter ring around a corner of the tile through the middles of two edges.
+constexpr float ELBOW_RADIUS = MIDDLE;
+// A stub ends in a round terminal this much wider than the conductor.
+constexpr float TERMINAL_SWELL = 3;
 
-void draw_arm(BITMAP *picture, int x0, int y0, int arm, int colour, int half_width)
+// Where the game cuts bars and quarters from the pieces picture.
+constexpr int BAR_LEFT = 9;  // bars are 12 wide: shadow, rim, core, rim, shadow
+constexpr int BAR_WIDTH = 12;
+constexpr int QUARTER_SIZE = 21;
+constexpr int VERTICAL_BAR_X = 219;
+constexpr int QUARTER_TOP_RIGHT_X = 249;
+constexpr int QUARTER_TOP_LEFT_X = 270;
+constexpr int QUARTER_BOTTOM_RIGHT_X = 279;
+
+enum Shape { STRAIGHT, ELBOW, TEE, CROSS, BRIDGE, SPLIT, STUB, SHAPE_COUNT };
+
+struct Look {
+  int core_centre, core_edge;  // the dark look shades its core; the powered core is flat
+  int rim, shadow;
+};
+
+const Look &dark_look()
 {
-  const int c = CELL / 2 - 1;  // the conductor's centre line lies on pixels 14..15
-  switch (arm) {
-  case ARM_LEFT: rectfill(picture, x0, y0 + c - half_width + 1, x0 + c + half_width, y0 + c + half_width, colour); break;
-  case ARM_RIGHT: rectfill(picture, x0 + c - half_width + 1, y0 + c - half_width + 1, x0 + CELL - 1, y0 + c + half_width, colour); break;
-  case ARM_TOP: rectfill(picture, x0 + c - half_width + 1, y0, x0 + c + half_width, y0 + c + half_width, colour); break;
-  case ARM_BOTTOM: rectfill(picture, x0 + c - half_width + 1, y0 + c - half_width + 1, x0 + c + half_width, y0 + CELL - 1, colour); break;
+  static const Look look = {makecol(150, 128, 104), makecol(82, 68, 58), makecol(34, 30, 30),
+                            makecol(14, 14, 20)};
+  return look;
+}
+
+const Look &powered_look()
+{
+  static const Look look = {makecol(255, 236, 150), makecol(255, 236, 150), makecol(255, 168, 48),
+                            makecol(58, 26, 8)};
+  return look;
+}
+
+float along_x(float py) { return std::fabs(py - MIDDLE); }  // a conductor from left to right
+float along_y(float px) { return std::fabs(px - MIDDLE); }  // from top to bottom
+
+// Distance from (px, py) to the segment from the centre to the middle of the right edge.
+float arm_to_right(float px, float py)
+{
+  return px >= MIDDLE ? along_x(py) : std::hypot(px - MIDDLE, py - MIDDLE);
+}
+
+float arm_from_left(float px, float py)
+{
+  return px <= MIDDLE ? along_x(py) : std::hypot(px - MIDDLE, py - MIDDLE);
+}
+
+float elbow(float px, float py, float corner_x, float corner_y)
+{
+  return std::fabs(std::hypot(px - corner_x, py - corner_y) - ELBOW_RADIUS);
+}
+
+// Distance of a pixel centre from the centre line of the shape as drawn unturned. A bridge is
+// the one shape drawn in two layers: its left-right conductor lies over the top-bottom one.
+float shape_distance(Shape shape, float px, float py)
+{
+  switch (shape) {
+  case STRAIGHT: return along_x(py);
+  case ELBOW: return elbow(px, py, 0, CELL);
+  case TEE: return std::min(along_y(px), arm_to_right(px, py));
+  case CROSS: return std::min(along_x(py), along_y(px));
+  case BRIDGE: return along_x(py) < SHADOW_OUTER ? along_x(py) : along_y(px);
+  case SPLIT: return std::min(elbow(px, py, 0, CELL), elbow(px, py, CELL, 0));
+  case STUB:
+    return std::min(arm_from_left(px, py), std::hypot(px - MIDDLE, py - MIDDLE) - TERMINAL_SWELL);
+  default: return SHADOW_OUTER;
   }
 }
 
-void draw_arms(BITMAP *picture, int x0, int y0, int arms, int colour)
+// Draws the shape turned clockwise by quarter_turns into the 30 x 30 cell at (x0, y0); pixels
+// outside the conductor are left as they are. Each pixel samples the unturned shape at the
+// pixel it comes from, so turned drawings match the library's exact quarter turns.
+void draw_shape(BITMAP *picture, int x0, int y0, Shape shape, int quarter_turns, const Look &look)
 {
-  for (int arm : {ARM_LEFT, ARM_TOP, ARM_RIGHT, ARM_BOTTOM})
-    if (arms & arm) draw_arm(picture, x0, y0, arm, colour, 5);
-}
-
-// A quarter ring around a corner of the cell, joining the middles of its two edges.
-void draw_elbow(BITMAP *picture, int x0, int y0, int corner_x, int corner_y, int colour)
-{
-  for (int y = 0; y < CELL; y++)
-    for (int x = 0; x < CELL; x++) {
-      const float distance = std::hypot(x + 0.5f - corner_x, y + 0.5f - corner_y);
-      if (distance >= 10.5f && distance <= 19.5f) putpixel(picture, x0 + x, y0 + y, colour);
+  for (int y = 1; y < LAST; y++)
+    for (int x = 1; x < LAST; x++) {
+      int sx = x, sy = y;
+      for (int turn = 0; turn < quarter_turns; turn++) {
+        const int from_x = sy, from_y = LAST - sx;
+        sx = from_x;
+        sy = from_y;
+      }
+      const float distance = shape_distance(shape, sx + 0.5f, sy + 0.5f);
+      int colour;
+      if (distance < CORE_HALF_WIDTH)
+        colour = mix(look.core_centre, look.core_edge, std::max(0.0f, distance) / CORE_HALF_WIDTH);
+      else if (distance < RIM_OUTER)
+        colour = look.rim;
+      else if (distance < SHADOW_OUTER)
+        colour = look.shadow;
+      else
+        continue;
+      putpixel(picture, x0 + x, y0 + y, colour);
     }
 }
 
-int dark_conductor() { return makecol(150, 110, 70); }
-int powered_conductor() { return makecol(255, 214, 64); }
-
-void draw_piece(BITMAP *picture, int piece, int x0, int y0, int colour)
+// Cuts a part of a shape drawn on its own, so that bars and quarters are exactly the pixels
+// of the tile they are laid over.
+void copy_part(BITMAP *picture, Shape shape, int quarter_turns, const Look &look, int from_x,
+               int from_y, int width, int height, int to_x, int to_y)
 {
-  switch (piece) {
-  case 0: draw_arms(picture, x0, y0, ARM_LEFT | ARM_RIGHT, colour); break;
-  case 1: draw_elbow(picture, x0, y0, 0, CELL, colour); break;
-  case 2: draw_arms(picture, x0, y0, ARM_TOP | ARM_BOTTOM | ARM_RIGHT, colour); break;
-  case 3: draw_arms(picture, x0, y0, ARM_LEFT | ARM_TOP | ARM_RIGHT | ARM_BOTTOM, colour); break;
-  case 4:  // bridge: the vertical conductor passes under the horizontal one
-    draw_arms(picture, x0, y0, ARM_TOP | ARM_BOTTOM, shade(colour, 0.7f));
-    rectfill(picture, x0, y0 + 8, x0 + CELL - 1, y0 + 21, mask_colour());
-    draw_arms(picture, x0, y0, ARM_LEFT | ARM_RIGHT, colour);
-    break;
-  case 5:  // split: two elbows that never touch
-    draw_elbow(picture, x0, y0, 0, CELL, colour);
-    draw_elbow(picture, x0, y0, CELL, 0, colour);
-    break;
-  case 6:
-    draw_arm(picture, x0, y0, ARM_LEFT, colour, 5);
-    circlefill(picture, x0 + 14, y0 + 14, 7, colour);
-    break;
+  BITMAP *cell = new_canvas(CELL, CELL, mask_colour());
+  draw_shape(cell, 0, 0, shape, quarter_turns, look);
+  blit(cell, picture, from_x, from_y, to_x, to_y, width, height);
+  destroy_bitmap(cell);
+}
+
+// A small domed rivet of the protected tiles.
+void rivet(BITMAP *picture, int cx, int cy)
+{
+  circlefill(picture, cx, cy, 2, makecol(70, 96, 104));
+  putpixel(picture, cx - 1, cy - 1, makecol(214, 236, 240));
+  putpixel(picture, cx, cy - 1, makecol(150, 180, 188));
+  putpixel(picture, cx - 1, cy, makecol(150, 180, 188));
+  putpixel(picture, cx + 1, cy + 1, makecol(30, 40, 46));
+}
+
+void plain_tile(BITMAP *picture, int x0)
+{
+  bevel_panel(picture, x0, 0, x0 + LAST, LAST, makecol(62, 68, 88));
+  rect(picture, x0 + 2, 2, x0 + LAST - 2, LAST - 2, makecol(50, 55, 72));
+}
+
+// Protection shows as armour: a lighter steel-blue plate with a raised frame and rivets.
+void protected_tile(BITMAP *picture, int x0)
+{
+  bevel_panel(picture, x0, 0, x0 + LAST, LAST, makecol(58, 110, 128));
+  rect(picture, x0 + 2, 2, x0 + LAST - 2, LAST - 2, makecol(118, 170, 186));
+  rect(picture, x0 + 3, 3, x0 + LAST - 3, LAST - 3, makecol(36, 70, 84));
+  for (int corner_y : {5, LAST - 5})
+    for (int corner_x : {5, LAST - 5}) rivet(picture, x0 + corner_x, corner_y);
+}
+
+// Height warnings are laid over tiles translucently: only a frame with filled corners, open
+// in the middle so that the tile still shows.
+void warning_frame(BITMAP *picture, int x0, int width, int colour)
+{
+  for (int ring = 0; ring < width; ring++) {
+    const int ring_colour = shade(colour, 1.0f - 0.2f * ring);
+    rect(picture, x0 + ring, ring, x0 + LAST - ring, LAST - ring, ring_colour);
+  }
+  constexpr int CORNER = 5;
+  const int inner = LAST - width;
+  for (int i = 0; i < CORNER; i++) {
+    const int length = CORNER - 1 - i;
+    hline(picture, x0 + width, width + i, x0 + width + length, colour);
+    hline(picture, x0 + inner - length, width + i, x0 + inner, colour);
+    hline(picture, x0 + width, inner - i, x0 + width + length, colour);
+    hline(picture, x0 + inner - length, inner - i, x0 + inner, colour);
   }
 }
 
@@ -79,8 +191,8 @@ const char *const PATTERNS[19][5] = {
   {"..#..", "..#..", "###..", "..#..", "..#.."},  // 9: tee top-left-bottom
   {"..#..", "..#..", "#####", ".....", "....."},  // 10: tee left-top-right
   {"..#..", "..#..", "#####", "..#..", "..#.."},  // 11: cross
-  {"..#..", ".....", "#####", ".....", "..#.."},  // 12: bridge, horizontal over vertical
-  {"..#..", ".....", "#####", ".....", "..#.."},  // 13: bridge, vertical over horizontal
+  {"..#..", ".....", "#####", ".....", "..#.."},  // 12: bridge, left-right over top-bottom
+  {"..#..", ".....", "#####", ".....", "..#.."},  // 13: bridge, top-bottom over left-right
   {"..#..", "..##.", "##.##", ".##..", "..#.."},  // 14: split, left-bottom and top-right
   {"..#..", ".##..", "##.##", "..##.", "..#.."},  // 15: split, top-left and right-bottom
   {".....", ".....", "###..", ".....", "....."},  // 16: stub from the left
@@ -93,30 +205,36 @@ const char *const PATTERNS[19][5] = {
 
 void make_tile_cells(ItemOutput &out)
 {
-  BITMAP *picture = new_picture(ITEM_TILE_CELLS, makecol(0, 0, 0));
-  bevel_panel(picture, 0, 0, 29, 29, makecol(52, 58, 70));     // plain tile
-  bevel_panel(picture, 30, 0, 59, 29, makecol(40, 70, 110));   // protected tile
-  rectfill(picture, 60, 0, 89, 29, makecol(255, 190, 0));      // warning overlay
-  rectfill(picture, 90, 0, 119, 29, makecol(255, 30, 0));      // danger overlay
+  BITMAP *picture = new_picture(ITEM_TILE_CELLS, mask_colour());
+  plain_tile(picture, 0);
+  protected_tile(picture, CELL);
+  warning_frame(picture, 2 * CELL, 2, makecol(255, 196, 40));
+  warning_frame(picture, 3 * CELL, 3, makecol(255, 48, 24));
   out.picture(ITEM_TILE_CELLS, picture);
 }
 
 void make_tile_pieces(ItemOutput &out)
 {
   BITMAP *picture = new_picture(ITEM_TILE_PIECES, mask_colour());
-  for (int piece = 0; piece < 7; piece++) {
-    draw_piece(picture, piece, piece * CELL, 0, dark_conductor());
-    draw_piece(picture, piece, piece * CELL, CELL, powered_conductor());
+  const Look *looks[2] = {&dark_look(), &powered_look()};
+  for (int row = 0; row < 2; row++) {
+    const Look &look = *looks[row];
+    const int y0 = CELL * row;
+    for (int shape = 0; shape < SHAPE_COUNT; shape++)
+      draw_shape(picture, CELL * shape, y0, static_cast<Shape>(shape), 0, look);
+    // The top-bottom conductor laid over a bridge turned a quarter (kind 13).
+    copy_part(picture, STRAIGHT, 1, look, BAR_LEFT, 0, BAR_WIDTH, CELL, VERTICAL_BAR_X, y0);
   }
-  // The vertical bar laid over a bridge whose vertical conductor is on top.
-  rectfill(picture, 219, 0, 230, 29, mask_colour());
-  rectfill(picture, 219, 30, 230, 59, mask_colour());
-  draw_arms(picture, 219 - 9, 0, ARM_TOP | ARM_BOTTOM, dark_conductor());
-  draw_arms(picture, 219 - 9, CELL, ARM_TOP | ARM_BOTTOM, powered_conductor());
-  // The powered quarters of the split tiles.
-  draw_elbow(picture, 249 - 9, 0, CELL, 0, powered_conductor());
-  draw_elbow(picture, 270, 0, 0, 0, powered_conductor());
-  draw_elbow(picture, 279 - 9, 39 - 9, CELL, CELL, powered_conductor());
+  // The powered elbows of the split tiles, each the corner of the tile it lies over: top
+  // right (kind 14), top left and bottom right (kind 15). Kind 14's bottom left one is cut
+  // from the elbow piece itself.
+  const int top_right_from = CELL - QUARTER_SIZE;
+  copy_part(picture, ELBOW, 2, powered_look(), top_right_from, 0, QUARTER_SIZE, QUARTER_SIZE,
+            QUARTER_TOP_RIGHT_X, 0);
+  copy_part(picture, ELBOW, 1, powered_look(), 0, 0, QUARTER_SIZE, QUARTER_SIZE,
+            QUARTER_TOP_LEFT_X, 0);
+  copy_part(picture, ELBOW, 3, powered_look(), top_right_from, top_right_from, QUARTER_SIZE,
+            QUARTER_SIZE, QUARTER_BOTTOM_RIGHT_X, CELL + top_right_from);
   out.picture(ITEM_TILE_PIECES, picture);
 }
 
@@ -132,13 +250,29 @@ void make_conductor_patterns(ItemOutput &out)
   out.picture(ITEM_CONDUCTOR_PATTERNS, sheet);
 }
 
+// A cleared tile flares up, then breaks into four glowing shards that drift apart towards its
+// corners, shrinking and cooling from white through gold to red.
 void make_vanish_strip(ItemOutput &out)
 {
+  constexpr int FRAMES = 8;
   BITMAP *picture = new_picture(ITEM_VANISH_STRIP, mask_colour());
-  for (int frame = 0; frame < 8; frame++) {
-    const int inset = frame * 2;
-    const int glow = makecol(255, 255 - frame * 25, 200 - frame * 25);
-    rectfill(picture, frame * CELL + inset, inset, frame * CELL + 29 - inset, 29 - inset, glow);
+  const int hot = makecol(255, 255, 236), warm = makecol(255, 196, 56), cool = makecol(210, 44, 16);
+  for (int frame = 0; frame < FRAMES; frame++) {
+    const float age = frame / float(FRAMES - 1);
+    const int x0 = CELL * frame;
+    const int edge = age < 0.5f ? mix(warm, cool, age * 2) : shade(cool, 1.25f - 0.5f * age);
+    const int centre = mix(hot, warm, age);
+    // Frame 0 is the whole tile; from frame 1 on, a shard per quarter of the tile.
+    const float half = frame == 0 ? MIDDLE - 1 : 6.5f - 0.75f * frame;
+    const float offset = frame == 0 ? 0 : 7.5f + 0.9f * frame;
+    for (int y = 0; y < CELL; y++)
+      for (int x = 0; x < CELL; x++) {
+        const float px = x + 0.5f - MIDDLE, py = y + 0.5f - MIDDLE;
+        const float cx = px < 0 ? -offset : offset, cy = py < 0 ? -offset : offset;
+        const float inside = std::max(std::fabs(px - cx), std::fabs(py - cy)) / half;
+        if (inside > 1) continue;
+        putpixel(picture, x0 + x, y, mix(centre, edge, inside * inside));
+      }
   }
   out.picture(ITEM_VANISH_STRIP, picture);
 }
