@@ -107,32 +107,18 @@ TEST_F(JoinMenu, LockAfterReturningHoldsTheKeysButNotThePointer)
   EXPECT_EQ(mouse_y, 124 + 33 * 2);
 }
 
-TEST_F(JoinMenu, OnePlayerGameStartsOnlyThisPlayer)
+TEST_F(JoinMenu, EntriesStartTheirGames)
 {
   hold(1, ACTION_DRAG_BLOCK);
   step(1);
   EXPECT_EQ(game_mode, MODE_ONE_PLAYER);
   EXPECT_EQ(player_slots[1].state, STATE_LEVEL_START);
   EXPECT_EQ(player_slots[0].state, STATE_JOIN_MENU);
-  EXPECT_EQ(player_slots[1].level, 1);
   // Every lamp of the reset board has colour 0, whose mark now stands beside each row.
-  BITMAP *chips = item_bitmap(ITEM_COLOUR_CHIPS);
   for (int row = 0; row < PLAYING_ROWS; row++)
-    EXPECT_EQ(getpixel(background_buffer, 365 + 211, 30 * row + 64), getpixel(chips, 1, 2));
-}
+    EXPECT_EQ(getpixel(background_buffer, 365 + 211, 30 * row + 64), getpixel(item_bitmap(ITEM_COLOUR_CHIPS), 1, 2));
 
-TEST_F(JoinMenu, VersusPutsBothPlayersStraightIntoPlay)
-{
-  menu_selection[0] = 2;
-  hold(0, ACTION_DRAG_BLOCK);
-  step(0);
-  EXPECT_EQ(game_mode, MODE_VERSUS);
-  EXPECT_EQ(player_slots[0].state, STATE_PLAYING);
-  EXPECT_EQ(player_slots[1].state, STATE_PLAYING);
-}
-
-TEST_F(JoinMenu, TwoPlayerGameStartsBothAtTheLevelCountIn)
-{
+  SetUp();
   player_slots[0].state = STATE_HIGH_SCORES;
   menu_selection[1] = 1;
   hold(1, ACTION_DRAG_BLOCK);
@@ -140,6 +126,14 @@ TEST_F(JoinMenu, TwoPlayerGameStartsBothAtTheLevelCountIn)
   EXPECT_EQ(game_mode, MODE_TWO_PLAYERS);
   EXPECT_EQ(player_slots[0].state, STATE_LEVEL_START);
   EXPECT_EQ(player_slots[1].state, STATE_LEVEL_START);
+
+  SetUp();
+  menu_selection[0] = 2;
+  hold(0, ACTION_DRAG_BLOCK);
+  step(0);
+  EXPECT_EQ(game_mode, MODE_VERSUS);
+  EXPECT_EQ(player_slots[0].state, STATE_PLAYING) << "versus starts without a count-in";
+  EXPECT_EQ(player_slots[1].state, STATE_PLAYING);
 }
 
 TEST_F(JoinMenu, GamesForTwoAndSettingsAreRefusedWhileTheOtherPlays)
@@ -172,30 +166,20 @@ TEST_F(JoinMenu, GamesForTwoAndSettingsAreRefusedWhileTheOtherPlays)
   }
 }
 
-TEST_F(JoinMenu, RefusalInTheRightHalfNamesPlayerOne)
+TEST_F(JoinMenu, RefusalNamesTheOtherPlayerAndSettingsWaitOnlyForAPlayingOne)
 {
-  player_slots[0].state = STATE_LEVEL_START;
-  menu_selection[1] = 2;
+  player_slots[0].state = STATE_PAUSED;
+  menu_selection[1] = 4;
   hold(1, ACTION_DRAG_BLOCK);
+  step(1);
+  EXPECT_EQ(refusal_timer[1], 0) << "the settings open while the other player pauses";
+
+  menu_selection[1] = 2;
   step(1);
   clear_bitmap(back_buffer);
   step(1);
-  EXPECT_TRUE(refusal_shown(1, 1));
+  EXPECT_TRUE(refusal_shown(1, 1)) << "a game for two waits for a paused player";
   EXPECT_FALSE(refusal_shown(1, 2));
-}
-
-TEST_F(JoinMenu, SettingsAreAllowedWhileTheOtherPausesButGamesForTwoAreNot)
-{
-  player_slots[1].state = STATE_PAUSED;
-  menu_selection[0] = 4;
-  hold(0, ACTION_DRAG_BLOCK);
-  step(0);
-  EXPECT_EQ(refusal_timer[0], 0);
-  EXPECT_EQ(menu_key_guard[0], 0);
-
-  menu_selection[0] = 1;
-  step(0);
-  EXPECT_EQ(refusal_timer[0], 60);
 }
 
 TEST_F(JoinMenu, AConfirmKeyStillHeldWhenTheLockEndsConfirmsAgain)
