@@ -65,6 +65,7 @@ void toggle_screen_mode()
     }
     windowed = true;
   }
+  select_font_palette();
   draw_sprite(screen, item_bitmap(ITEM_BACKGROUND), 0, 0);
 }
 

@@ -53,9 +53,12 @@ void set_resource_color_conversion()
   set_color_conversion((COLORCONV_TOTAL | COLORCONV_KEEP_TRANS) & ~COLORCONV_EXPAND_256);
 }
 
+void select_font_palette() { set_palette(default_palette); }
+
 DATAFILE *load_resource_file(const char *path)
 {
   set_resource_color_conversion();
+  select_font_palette();
   return load_datafile(path);
 }
 

@@ -69,6 +69,10 @@ extern DATAFILE *game_data;
 // 8-bit pictures, which keep their palette indices (the conduction patterns are numbers).
 void set_resource_color_conversion();
 
+// The fonts are 8-bit colour fonts: printed with colour -1 they show their own colours
+// through the default palette, which must be selected again after every screen mode change.
+void select_font_palette();
+
 DATAFILE *load_resource_file(const char *path);
 
 BITMAP *item_bitmap(ResourceItem item);

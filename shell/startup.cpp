@@ -83,7 +83,7 @@ bool initialise_game()
     return true;
   }
 
-  game_data = load_resource_file(RESOURCE_FILE);
+  game_data = load_resource_file(RESOURCE_FILE);  // also selects the fonts' palette
   if (!game_data) {
     report_fatal("file not found: korvanta.dat");
     return true;

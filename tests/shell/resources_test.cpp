@@ -79,6 +79,31 @@ TEST(ResourceFile, FontsCoverPrintableAscii)
   }
 }
 
+TEST(ResourceFile, FontsPrintInTheirOwnColoursOrInTheColourGiven)
+{
+  BITMAP *page = create_bitmap(100, 20);
+  for (int colour : {-1, makecol(255, 100, 0)}) {
+    clear_bitmap(page);
+    textout_ex(page, item_font(ITEM_FONT_NUMBERS), "8", 0, 0, colour, -1);
+    int lit = 0, light = 0, matching = 0;
+    for (int y = 0; y < 20; y++)
+      for (int x = 0; x < 20; x++) {
+        const int pixel = getpixel(page, x, y);
+        lit += pixel != 0;
+        light += getr(pixel) + getg(pixel) > 250;
+        matching += pixel == colour;
+      }
+    EXPECT_GT(lit, 20);
+    if (colour == -1) {
+      // Own colours are light golds inside a dark outline, not the black of a missing palette.
+      EXPECT_GT(light, lit / 2);
+    } else {
+      EXPECT_EQ(matching, lit) << "the colour given paints every glyph pixel";
+    }
+  }
+  destroy_bitmap(page);
+}
+
 TEST(ResourceFile, SamplesAreAudible)
 {
   for (int item = ITEM_SOUND_BURN_OUT; item <= ITEM_SOUND_WARNING; item++) {
