@@ -36,19 +36,6 @@ TEST(ResourceFile, EveryItemHasItsKindAndSize)
       << "nothing but the packer's info item may follow the last item";
 }
 
-TEST(ResourceFile, ConductorPatternsKeepTheirValues)
-{
-  BITMAP *sheet = item_bitmap(ITEM_CONDUCTOR_PATTERNS);
-  int conductor_pixels = 0;
-  for (int y = 0; y < sheet->h; y++)
-    for (int x = 0; x < sheet->w; x++) {
-      const int value = _getpixel(sheet, x, y);
-      ASSERT_TRUE(value == 0 || value == 44) << "at " << x << "," << y;
-      conductor_pixels += value == 44;
-    }
-  EXPECT_GT(conductor_pixels, 19 * 3);
-}
-
 TEST(ResourceFile, PicturesAreDrawnNotBlank)
 {
   for (const ResourceEntry &entry : RESOURCE_CATALOGUE) {
