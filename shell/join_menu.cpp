@@ -109,20 +109,17 @@ bool confirm_entry(int player)
     redraw_lamp_column(player);
     break;
   case ENTRY_TWO_PLAYERS:
+  case ENTRY_VERSUS: {
     if (!other_is_free(player, false)) {
       refuse();
       return false;
     }
-    start_game_for_both(MODE_TWO_PLAYERS, STATE_LEVEL_START);
-    break;
-  case ENTRY_VERSUS:
     // Versus starts straight into play, without a level count-in.
-    if (!other_is_free(player, false)) {
-      refuse();
-      return false;
-    }
-    start_game_for_both(MODE_VERSUS, STATE_PLAYING);
+    const bool versus = menu_selection[player] == ENTRY_VERSUS;
+    start_game_for_both(versus ? MODE_VERSUS : MODE_TWO_PLAYERS,
+                        versus ? STATE_PLAYING : STATE_LEVEL_START);
     break;
+  }
   case ENTRY_HIGH_SCORES:
     slot.timer = HIGH_SCORE_VIEW_LOCK;
     slot.state = STATE_HIGH_SCORES;
