@@ -25,25 +25,25 @@ void count_millisecond()
   message_timer.fetch_add(1, std::memory_order_relaxed);
 }
 
+}  // namespace
+
+void timer_tick() { count_millisecond(); }
+
 // Full screen first, as the game is meant to be played; a machine that has no 640 x 480
-// full-screen mode still gets a window. Returns false when neither can be had.
+// full-screen mode still gets a window.
 bool open_screen()
 {
   set_color_depth(16);
-  if (set_gfx_mode(GFX_AUTODETECT_FULLSCREEN, SCREEN_WIDTH, SCREEN_HEIGHT, 0, 0) == 0) {
+  if (platform.set_gfx_mode(GFX_AUTODETECT_FULLSCREEN, SCREEN_WIDTH, SCREEN_HEIGHT) == 0) {
     windowed = false;
     return true;
   }
-  if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, SCREEN_WIDTH, SCREEN_HEIGHT, 0, 0) == 0) {
+  if (platform.set_gfx_mode(GFX_AUTODETECT_WINDOWED, SCREEN_WIDTH, SCREEN_HEIGHT) == 0) {
     windowed = true;
     return true;
   }
   return false;
 }
-
-}  // namespace
-
-void timer_tick() { count_millisecond(); }
 
 void report_fatal(const char *format, ...)
 {

@@ -18,6 +18,10 @@ extern FONT *font_points;    // item 32: the numbers on the point sprites
 
 void timer_tick();
 
+// Sets the 640 x 480 16-bit screen, full screen or else in a window (and says which in
+// `windowed`). False when neither can be had.
+bool open_screen();
+
 // Brings up everything the game needs. Returns false on success and true on failure, after
 // telling the user why.
 bool initialise_game();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/global_bitmaps.h"
+#include "shell/main_loop.h"
 #include "shell/startup.h"
 #include "tests/support/headless.h"
 
@@ -43,6 +44,21 @@ TEST(GlobalBitmaps, DestroyThenCreateLeavesNoneMissing)
   EXPECT_TRUE(global_bitmaps_complete());
 }
 
+TEST(Screen, FullScreenFirstThenAWindowThenGivesUp)
+{
+  reset_fake_platform();
+  EXPECT_TRUE(open_screen());
+  EXPECT_FALSE(windowed);
+
+  fake.failing_gfx_cards = {GFX_AUTODETECT_FULLSCREEN};
+  EXPECT_TRUE(open_screen());
+  EXPECT_TRUE(windowed);
+
+  fake.failing_gfx_cards = {GFX_AUTODETECT_FULLSCREEN, GFX_AUTODETECT_WINDOWED};
+  EXPECT_FALSE(open_screen());
+  windowed = false;
+}
+
 TEST(GoodbyeScreen, ShowsTheMessageAndLastsTwoSecondsWithoutAKey)
 {
   reset_fake_platform();
@@ -52,7 +68,6 @@ TEST(GoodbyeScreen, ShowsTheMessageAndLastsTwoSecondsWithoutAKey)
   int white = 0;
   for (int y = 195; y < 220; y++)
     for (int x = 200; x < 440; x++) white += getpixel(screen, x, y) == makecol(255, 255, 255);
-  save_bmp("/tmp/goodbye_test.bmp", screen, nullptr);
   EXPECT_GT(white, 100);
   EXPECT_EQ(getpixel(screen, 5, 5), 0);
 }
