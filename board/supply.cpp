@@ -9,6 +9,7 @@
 #include "board/power.h"
 #include "control/bindings.h"
 #include "control/input.h"
+#include "render/level_panel.h"
 #include "render/score_panel.h"
 #include "shell/global_bitmaps.h"
 #include "shell/join_menu.h"
@@ -31,16 +32,13 @@ constexpr int SINK_START = 2;
 constexpr int MIN_DELAY = 3;
 constexpr int MIN_DROP_INTERVAL = 5;
 constexpr int VERSUS_BLOCKS_TO_CLEAR = 10;
-constexpr int QUOTA_PER_LEVEL = 30;
 
 constexpr int LAND_VOLUME = 200;
 constexpr int LAND_FREQUENCY = 1500;
 
 // The level panel: its picture, the level number beside "LEVEL", the quota beside "blocks".
 constexpr int PANEL_PICTURE_WIDTH = 142, PANEL_PICTURE_HEIGHT = 166;
-constexpr int DIGIT_WIDTH = 18, DIGIT_HEIGHT = 20;
 constexpr int LEVEL_TENS_X = 85, LEVEL_UNITS_X = 104;
-constexpr int QUOTA_Y = 107, QUOTA_DIGIT_STEP = 19;
 
 // The strip of lamp colour marks beside the board, restored from the background at game over.
 constexpr int MARKS_X = 210, MARKS_Y = 60, MARKS_WIDTH = 4, MARKS_HEIGHT = 370;
@@ -143,28 +141,6 @@ int take_supply_kind(int player)
   return lap == 0 ? supply.supply_kinds[index] : further_kind(supply.supply_kinds, lap, index);
 }
 
-void draw_panel_digit(BITMAP *panel, int digit, int x, int y)
-{
-  blit(item_bitmap(ITEM_DIGITS), panel, DIGIT_WIDTH * digit, 0, x, y, DIGIT_WIDTH, DIGIT_HEIGHT);
-}
-
-// The quota stands right-aligned in three places, with no leading zeros. From level 34 on it
-// has four digits, and the whole number moves one place right.
-void draw_quota(BITMAP *panel, int quota)
-{
-  int x = 0;
-  if (quota >= 1000) {
-    draw_panel_digit(panel, quota / 1000 % 10, x, QUOTA_Y);
-    x += QUOTA_DIGIT_STEP;
-  }
-  const int hundreds = quota / 100 % 10, tens = quota / 10 % 10;
-  if (hundreds != 0 || quota >= 1000) draw_panel_digit(panel, hundreds, x, QUOTA_Y);
-  x += QUOTA_DIGIT_STEP;
-  if (tens != 0 || hundreds != 0 || quota >= 1000) draw_panel_digit(panel, tens, x, QUOTA_Y);
-  x += QUOTA_DIGIT_STEP;
-  draw_panel_digit(panel, quota % 10, x, QUOTA_Y);
-}
-
 void paint_level_panel(int player)
 {
   BITMAP *panel = level_panels[player];
@@ -180,7 +156,7 @@ void paint_level_panel(int player)
   } else {
     draw_panel_digit(panel, level % 10, LEVEL_TENS_X, 0);
   }
-  draw_quota(panel, level * QUOTA_PER_LEVEL);
+  draw_quota_number(panel, level_quota(level), level_quota(level));
 }
 
 // The board overflowed: every tile bursts, from the top row down, and the game ends for this

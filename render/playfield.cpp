@@ -1,5 +1,7 @@
 #include "render/playfield.h"
 
+#include "render/level_panel.h"
+
 #include <allegro.h>
 
 #include "board/board.h"
@@ -26,16 +28,13 @@ int board_draw_count[2];
 namespace {
 
 constexpr int OPAQUE = 255;                // full alpha of translucent drawing
-constexpr int QUOTA_PER_LEVEL = 30;       // tiles to clear per level number
 constexpr int PANEL_X = 48, PANEL_Y = 100;
 constexpr int PANEL_FADE_STEP = 5;
 constexpr int COUNT_FAST_STEP = 3;
 constexpr int COUNT_SLOW_GAP = 50;         // from this gap on the count-in goes one by one
 
 // The count-in's number in the level panel.
-constexpr int COUNT_Y = 107;
-constexpr int COUNT_SLOT_STEP = 19;
-constexpr int DIGIT_WIDTH = 18, DIGIT_HEIGHT = 20;
+constexpr int COUNT_CLEAR_HEIGHT = 21;
 
 constexpr int TICK_VOLUME = 150, TICK_FREQUENCY = 2000;
 constexpr int WARNING_VOLUME = 155;
@@ -132,36 +131,12 @@ void draw_level_panel(int player)
                    player_slots[player].fade_alpha);
 }
 
-// Slots of the count-in's number: three hold quotas up to 999. A level whose quota has more
-// digits gets a slot more per digit for its whole count, so that no digit is lost and none
-// jumps sideways while the number runs down; a fourth slot still ends left of the word
-// beside the number.
-int count_slots(int quota)
+// Rewrites the count in the panel: the places before the units are cleared to the panel's
+// transparent colour, then the number is written.
+void write_count(BITMAP *panel, int value, int quota)
 {
-  int slots = 3;
-  for (int limit = 1000; quota >= limit && slots < 9; limit *= 10) slots++;
-  return slots;
-}
-
-// Rewrites the number in the panel: units in the last slot, no leading zeros. The slots
-// before the units are cleared to the panel's transparent colour; the units always
-// overwrite their slot.
-void write_count(BITMAP *panel, int value, int slots)
-{
-  const int units_x = COUNT_SLOT_STEP * (slots - 1);
-  rectfill(panel, 0, COUNT_Y, units_x, COUNT_Y + DIGIT_HEIGHT + 1, mask_colour());
-
-  BITMAP *digits = item_bitmap(ITEM_DIGITS);
-  int divisor = 1;
-  for (int slot = 1; slot < slots; slot++) divisor *= 10;
-  bool leading = true;
-  for (int slot = 0; slot < slots; slot++, divisor /= 10) {
-    const int digit = value / divisor % 10;
-    if (digit != 0 || slot == slots - 1) leading = false;
-    if (!leading)
-      blit(digits, panel, DIGIT_WIDTH * digit, 0, COUNT_SLOT_STEP * slot, COUNT_Y, DIGIT_WIDTH,
-           DIGIT_HEIGHT);
-  }
+  rectfill(panel, 0, QUOTA_Y, quota_units_x(quota), QUOTA_Y + COUNT_CLEAR_HEIGHT, mask_colour());
+  draw_quota_number(panel, value, quota);
 }
 
 // A new level: the panel fades in, then the quota is counted into `blocks_to_clear`, three
@@ -175,10 +150,10 @@ void run_level_count_in(int player)
     slot.fade_alpha += PANEL_FADE_STEP;
     return;
   }
-  const int quota = slot.level * QUOTA_PER_LEVEL;
+  const int quota = level_quota(slot.level);
   if (slot.blocks_to_clear < quota) {
     slot.blocks_to_clear += quota - slot.blocks_to_clear <= COUNT_SLOW_GAP ? 1 : COUNT_FAST_STEP;
-    write_count(level_panels[player], quota - slot.blocks_to_clear, count_slots(quota));
+    write_count(level_panels[player], quota - slot.blocks_to_clear, quota);
     platform.play_sample(ITEM_SOUND_CLICK, TICK_VOLUME, player_pan(player), TICK_FREQUENCY);
     return;
   }
