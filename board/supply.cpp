@@ -40,8 +40,6 @@ constexpr int LAND_FREQUENCY = 1500;
 constexpr int PANEL_PICTURE_WIDTH = 142, PANEL_PICTURE_HEIGHT = 166;
 constexpr int LEVEL_TENS_X = 85, LEVEL_UNITS_X = 104;
 
-// The strip of lamp colour marks beside the board, restored from the background at game over.
-constexpr int MARKS_X = 210, MARKS_Y = 60, MARKS_WIDTH = 4, MARKS_HEIGHT = 370;
 
 // The kind of sequence entry i, drawing its random numbers in the fixed order: the chance of
 // bridges and splits, then the chance of the last family, then the kind itself. Both
@@ -170,9 +168,7 @@ void overflow_board(int player)
     }
 
   if (game_mode != MODE_VERSUS) {
-    const int x = PLAYER_X_STEP * player + MARKS_X;
-    blit(item_bitmap(ITEM_BACKGROUND), background_buffer, x, MARKS_Y, x, MARKS_Y, MARKS_WIDTH,
-         MARKS_HEIGHT);
+    clear_lamp_column(player);
     powered_count[player] = 0;
     player_slots[player].state = STATE_GAME_OVER;
   } else {

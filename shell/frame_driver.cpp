@@ -104,8 +104,7 @@ void run_versus_fades(int player)
       slot.fade_alpha -= 4;
       message_slide[player]++;
     } else {
-      const int x = PLAYER_X_STEP * player + 210;
-      blit(item_bitmap(ITEM_BACKGROUND), background_buffer, x, 60, x, 60, 4, 370);
+      clear_lamp_column(player);
       slot.state = STATE_JOIN_MENU;
       menu_selection[player] = 0;
       message_slide[player] = 0;

@@ -185,3 +185,9 @@ void redraw_lamp_column(int player)
     blit(item_bitmap(ITEM_COLOUR_CHIPS), background_buffer, 0, 6 * row_lamps[player][row].colour,
          PLAYER_X_STEP * player + 210, 30 * row + 62, 4, 6);
 }
+
+void clear_lamp_column(int player)
+{
+  const int x = PLAYER_X_STEP * player + 210;
+  blit(item_bitmap(ITEM_BACKGROUND), background_buffer, x, 60, x, 60, 4, 370);
+}

@@ -13,3 +13,5 @@ void run_join_menu(int player);
 
 // Repaints the lamps' colour marks beside a player's board in the background.
 void redraw_lamp_column(int player);
+// Takes the colour marks away again, restoring the background picture under them.
+void clear_lamp_column(int player);
