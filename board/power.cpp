@@ -3,6 +3,7 @@
 #include <allegro.h>
 
 #include "board/board.h"
+#include "board/clearing.h"
 #include "shell/global_bitmaps.h"
 #include "shell/main_loop.h"
 #include "shell/resources.h"
@@ -125,7 +126,9 @@ void update_power(bool may_clear)
 
   powered_count[current_player] = count_powered_tiles();
 
-  // Once clearing exists, lamps that fired clear the powered tiles here, from the map as it is now.
+  // Lamps that have fired clear the powered tiles, from the map as it stands now.
+  if (may_clear && clear_phase[current_player] != CLEAR_RUNNING && powered_count[current_player] != 0)
+    clear_powered_tiles();
 
   power_from_right();
   if (bridge_count != 0) propagate_bridges(POWER_FROM_RIGHT);

@@ -1,4 +1,222 @@
 #include "control/input.h"
 
+#include <allegro.h>
+
+#include "board/board.h"
+#include "board/power.h"
+#include "control/bindings.h"
+#include "shell/join_menu.h"
+#include "shell/main_loop.h"
+#include "shell/platform.h"
+#include "shell/player_slots.h"
+#include "shell/resources.h"
+
 int input_delay[2];
 int pause_run[2];
+unsigned char mouse_move_request[2][4];
+int last_wheel_position;
+
+namespace {
+
+constexpr int REPEAT_CALLS = 5;          // an action waits for more calls than this
+constexpr int PAUSES_TO_LEAVE = 6;       // toggles in a row that end the player's game
+constexpr int MOUSE_SPEED = 3;
+constexpr int ANCHOR_DX = 18, ANCHOR_DY = 13;
+constexpr int DEAD_ZONE_X = 2, DEAD_ZONE_Y = 1;
+constexpr int FIRST_ROW = 1, LAST_ROW = PLAYING_ROWS, LAST_COLUMN = BOARD_COLUMNS - 1;
+
+constexpr int DRAG_VOLUME = 255, DRAG_FREQUENCY = 1000;
+constexpr int TURN_VOLUME = 200, TURN_FREQUENCY = 400;
+
+// What the mouse asked for in this call only.
+struct MouseGestures {
+  bool drag_held = false;
+  bool turn_left = false;
+  bool turn_right = false;
+};
+
+// The pointer rests on the cursor cell's anchor between moves.
+int anchor_x(int player, int column) { return PLAYER_X_STEP * player + TILE_SIZE * column + ANCHOR_DX; }
+int anchor_y(int row) { return TILE_SIZE * row + ANCHOR_DY; }
+
+bool key_down(int player, PlayerAction action) { return action_key_down(player, action); }
+
+// Pointer travel past a small dead zone asks for a move and jumps the pointer on to the next
+// cell's anchor, so that a steady push keeps asking. Each test sees the pointer where the
+// previous one left it.
+void read_pointer_moves(int player)
+{
+  const PlayerSlot &slot = player_slots[player];
+  unsigned char *request = mouse_move_request[player];
+  const int x0 = PLAYER_X_STEP * player;
+  platform.set_mouse_speed(MOUSE_SPEED, MOUSE_SPEED);
+  platform.set_mouse_range(x0 + anchor_x(0, 0), anchor_y(FIRST_ROW), x0 + anchor_x(0, LAST_COLUMN),
+                           anchor_y(LAST_ROW) + 32);
+
+  const int ax = anchor_x(player, slot.cursor_column), ay = anchor_y(slot.cursor_row);
+  if (slot.cursor_row == LAST_ROW) request[REQUEST_DOWN] = 0;
+  if (mouse_x < ax - DEAD_ZONE_X) {
+    platform.position_mouse(ax - TILE_SIZE, mouse_y);
+    request[REQUEST_LEFT] = 1;
+  }
+  if (mouse_x > ax + DEAD_ZONE_X) {
+    platform.position_mouse(ax + TILE_SIZE, mouse_y);
+    request[REQUEST_RIGHT] = 1;
+  }
+  if (mouse_y < ay - DEAD_ZONE_Y && slot.cursor_row > FIRST_ROW) {
+    platform.position_mouse(mouse_x, ay - TILE_SIZE);
+    request[REQUEST_UP] = 1;
+  }
+  if (mouse_y > ay + DEAD_ZONE_Y && slot.cursor_row < LAST_ROW) {
+    platform.position_mouse(mouse_x, ay + TILE_SIZE);
+    request[REQUEST_DOWN] = 1;
+  }
+}
+
+// The wheel turns on mouse2 and mouse3, the opposite ways; mouse1 turns left with the right
+// button. The wheel is followed on every layout, so that a change of layout turns nothing.
+MouseGestures read_mouse_buttons(int player)
+{
+  MouseGestures gestures;
+  const int device = control_bindings[player].device;
+  if (mouse_z > last_wheel_position) {
+    if (device == DEVICE_MOUSE3) gestures.turn_left = true;
+    if (device == DEVICE_MOUSE2) gestures.turn_right = true;
+    last_wheel_position = mouse_z;
+  }
+  if (mouse_z < last_wheel_position) {
+    if (device == DEVICE_MOUSE3) gestures.turn_right = true;
+    if (device == DEVICE_MOUSE2) gestures.turn_left = true;
+    last_wheel_position = mouse_z;
+  }
+  if (mouse_b & 1) gestures.drag_held = true;
+  if (device == DEVICE_MOUSE1 && (mouse_b & 2)) gestures.turn_left = true;
+  return gestures;
+}
+
+// Six toggles in a row with nothing else done between leave the game for the join menu.
+void toggle_pause(int player)
+{
+  PlayerSlot &slot = player_slots[player];
+  pause_run[player]++;
+  if (pause_run[player] == PAUSES_TO_LEAVE) {
+    clear_lamp_column(player);
+    slot.state = STATE_JOIN_MENU;
+    menu_selection[player] = 0;
+  }
+  if (slot.state == STATE_PAUSED) {
+    slot.state = STATE_PLAYING;
+    clear_phase[player] = CLEAR_NONE;
+  } else if (slot.state == STATE_PLAYING) {
+    slot.state = STATE_PAUSED;
+    clear_phase[player] = CLEAR_NONE;
+  }
+  input_delay[player] = 0;
+}
+
+// A tile is dragged sideways only into an empty cell whose column is not sinking there, and
+// never into the falling block's cell or the one just below it.
+bool may_drag_to(int player, int target_column, const MouseGestures &gestures)
+{
+  const PlayerSlot &slot = player_slots[player];
+  const FallingBlock &block = falling_blocks[player];
+  const int row = slot.cursor_row;
+  const BoardCell &from = cell_at(slot.cursor_column, row);
+  if (clear_phase[player] != CLEAR_NONE) return false;
+  if (!gestures.drag_held && !key_down(player, ACTION_DRAG_BLOCK)) return false;
+  if (from.kind == TILE_EMPTY || from.y_offset != 0) return false;
+  if (cell_at(target_column, row).kind != TILE_EMPTY) return false;
+  if (cell_at(target_column, row - 1).y_offset != 0) return false;
+  return !(target_column == block.column && (row == block.row || row == block.row + 1));
+}
+
+void drag_to(int player, int target_column)
+{
+  const PlayerSlot &slot = player_slots[player];
+  BoardCell &from = cell_at(slot.cursor_column, slot.cursor_row);
+  BoardCell &to = cell_at(target_column, slot.cursor_row);
+  platform.play_sample(ITEM_SOUND_DRAG, DRAG_VOLUME, player_pan(player), DRAG_FREQUENCY);
+  to.kind = from.kind;
+  to.is_protected = from.is_protected;
+  from.kind = TILE_EMPTY;
+  update_power(false);
+}
+
+// A sideways move, dragging the tile under the cursor along where it may go.
+void move_sideways(int player, int step, MoveRequest request, const MouseGestures &gestures)
+{
+  PlayerSlot &slot = player_slots[player];
+  pause_run[player] = 0;
+  const int target = slot.cursor_column + step;
+  if (may_drag_to(player, target, gestures)) drag_to(player, target);
+  slot.cursor_column = target;
+  input_delay[player] = 0;
+  mouse_move_request[player][request] = 0;
+}
+
+// Blocks are never dragged up or down.
+void move_vertically(int player, int step, MoveRequest request)
+{
+  pause_run[player] = 0;
+  player_slots[player].cursor_row += step;
+  input_delay[player] = 0;
+  mouse_move_request[player][request] = 0;
+}
+
+void turn(int player, const int table[])
+{
+  const PlayerSlot &slot = player_slots[player];
+  BoardCell &cell = cell_at(slot.cursor_column, slot.cursor_row);
+  pause_run[player] = 0;
+  platform.play_sample(ITEM_SOUND_CLICK, TURN_VOLUME, player_pan(player), TURN_FREQUENCY);
+  cell.kind = table[cell.kind];
+  update_power(false);
+  input_delay[player] = 0;
+}
+
+// Several actions may fire in one call: the delay is tested once, before all of them.
+// Returns false when the game is paused, which ends the call at once.
+bool run_actions(int player, const MouseGestures &gestures)
+{
+  PlayerSlot &slot = player_slots[player];
+  const unsigned char *request = mouse_move_request[player];
+  if (key_down(player, ACTION_PAUSE)) toggle_pause(player);
+  if (slot.state == STATE_PAUSED) return false;
+
+  if ((key_down(player, ACTION_MOVE_RIGHT) || request[REQUEST_RIGHT]) && slot.cursor_column < LAST_COLUMN)
+    move_sideways(player, +1, REQUEST_RIGHT, gestures);
+  if ((key_down(player, ACTION_MOVE_LEFT) || request[REQUEST_LEFT]) && slot.cursor_column > 0)
+    move_sideways(player, -1, REQUEST_LEFT, gestures);
+  if ((request[REQUEST_UP] || key_down(player, ACTION_MOVE_UP)) && slot.cursor_row > FIRST_ROW)
+    move_vertically(player, -1, REQUEST_UP);
+  if ((request[REQUEST_DOWN] || key_down(player, ACTION_MOVE_DOWN)) && slot.cursor_row < LAST_ROW)
+    move_vertically(player, +1, REQUEST_DOWN);
+
+  if (clear_phase[player] != CLEAR_NONE) return true;
+  if (cell_at(slot.cursor_column, slot.cursor_row).kind == TILE_EMPTY) return true;
+  if (key_down(player, ACTION_TURN_LEFT) || gestures.turn_left) turn(player, turn_left_table);
+  if (key_down(player, ACTION_TURN_RIGHT) || gestures.turn_right) turn(player, turn_right_table);
+  return true;
+}
+
+}  // namespace
+
+void handle_player_input()
+{
+  const int player = current_player;
+  input_delay[player]++;
+  const bool ready = input_delay[player] > REPEAT_CALLS;
+
+  MouseGestures gestures;
+  if (ready && uses_mouse(player)) {
+    read_pointer_moves(player);
+    gestures = read_mouse_buttons(player);
+  }
+  if (ready && !run_actions(player, gestures)) return;
+
+  // Only the key array drives play; and pointer travel between actions is discarded.
+  platform.clear_keybuf();
+  const PlayerSlot &slot = player_slots[player];
+  if (uses_mouse(player))
+    platform.position_mouse(anchor_x(player, slot.cursor_column), anchor_y(slot.cursor_row));
+}

@@ -3,7 +3,10 @@
 #include <allegro.h>
 
 #include "board/board.h"
+#include "board/lamps.h"
 #include "board/supply.h"
+#include "render/effects.h"
+#include "render/hud.h"
 #include "render/playfield.h"
 #include "shell/global_bitmaps.h"
 #include "shell/join_menu.h"
@@ -120,15 +123,23 @@ void draw_player_half(int player)
 
   advance_menu_pulse(player);
   draw_playfield();
-  // The lamp carriers and the lamps are drawn here once they exist.
+  draw_lamp_carriers();
+  update_lamps();
 
   if (slot.state == STATE_JOIN_MENU) draw_join_menu(player);
-  if (slot.state == STATE_HIGH_SCORES)
+  if (slot.state == STATE_HIGH_SCORES) {
     masked_blit(item_bitmap(ITEM_JOIN_MENU), back_buffer, 0, 0, x + 36, 80, 164, 40);
+    // The high-score table is drawn here once it exists.
+  }
   if (slot.state == STATE_PLAYING || slot.state == STATE_PAUSED) {
     if (slot.blocks_to_clear != 0) draw_falling_tile();
     draw_cursor();
   }
+  draw_sparks();
+  if (slot.state == STATE_PLAYING || slot.state == STATE_LEVEL_COMPLETE ||
+      slot.state == STATE_LEVEL_FADE_OUT)
+    draw_score_popups();
+  // Game over and name entry run here, over the high-score table, once they exist.
   if (slot.state == STATE_PAUSED) draw_sprite(back_buffer, item_bitmap(ITEM_PAUSE), x + 81, 170);
 
   run_level_end_fades(player);
@@ -142,4 +153,5 @@ void run_frame()
   pace_frame();
   blit(back_buffer, screen, PRESENT_LEFT, 0, PRESENT_LEFT, 0, 665, 480);
   for (int player = 0; player < 2; player++) draw_player_half(player);
+  run_hud();
 }

@@ -10,6 +10,7 @@
 #include "board/board.h"
 #include "board/supply.h"
 #include "control/bindings.h"
+#include "control/input.h"
 #include "shell/frame_driver.h"
 #include "shell/global_bitmaps.h"
 #include "shell/join_menu.h"
@@ -92,7 +93,7 @@ void run_play_step(const PlayerSlot &slot)
   if ((game_mode == MODE_VERSUS || slot.blocks_to_clear != 0) && slot.state != STATE_PAUSED)
     supply_step();
   gravity_step();
-  // The player's keys and mouse act on the board here once in-game input exists.
+  handle_player_input();
 }
 
 }  // namespace
