@@ -1,0 +1,48 @@
+#include "shell/file_save.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// The bytes must be on the disk before the rename makes them the file.
+bool flush_to_disk(const char *path)
+{
+  const int descriptor = open(path, O_RDONLY);
+  if (descriptor < 0) return false;
+  const bool flushed = fsync(descriptor) == 0;
+  close(descriptor);
+  return flushed;
+}
+
+// The rename itself is made durable by flushing the folder that holds the file.
+void flush_folder_of(const std::string &path)
+{
+  const size_t slash = path.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+  const int descriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (descriptor < 0) return;
+  fsync(descriptor);
+  close(descriptor);
+}
+
+}  // namespace
+
+bool save_file_safely(const char *path, bool (*write)(PACKFILE *file))
+{
+  const std::string temporary = std::string(path) + ".new";
+  PACKFILE *file = pack_fopen(temporary.c_str(), F_WRITE);
+  if (!file) return false;
+  const bool written = write(file) && !pack_ferror(file);
+  const bool closed = pack_fclose(file) == 0;
+  if (!written || !closed || !flush_to_disk(temporary.c_str()) ||
+      rename(temporary.c_str(), path) != 0) {
+    remove(temporary.c_str());
+    return false;
+  }
+  flush_folder_of(path);
+  return true;
+}
