@@ -3,39 +3,20 @@
 #include <allegro.h>
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <cstdlib>
 
+#include "bench/support/headless_game.h"
 #include "board/board.h"
 #include "board/power.h"
-#include "shell/global_bitmaps.h"
 #include "shell/main_loop.h"
-#include "shell/resources.h"
 
 namespace {
 
 constexpr int CROSS = 11, BRIDGE = 12, BRIDGE_TURNED = 13;
 
-// A library without a screen, the resource file and the power maps, made once.
-void start_headless_library()
-{
-  static const bool started = [] {
-    if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) return false;
-    set_color_depth(16);
-    game_data = load_resource_file("korvanta.dat");
-    if (!game_data) {
-      fprintf(stderr, "korvanta.dat must lie in the working folder\n");
-      exit(1);
-    }
-    create_global_bitmaps();
-    return true;
-  }();
-  if (!started) exit(1);
-}
-
 template <typename KindAt> void lay_board(KindAt kind_at)
 {
-  start_headless_library();
+  if (!start_headless_game()) exit(1);
   current_player = 0;
   for (int column = 0; column < BOARD_COLUMNS; column++)
     for (int row = 0; row < BOARD_ROWS; row++) {

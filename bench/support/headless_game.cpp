@@ -1,0 +1,58 @@
+#include "bench/support/headless_game.h"
+
+#include <allegro.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+
+#include "shell/global_bitmaps.h"
+#include "shell/platform.h"
+#include "shell/prerender.h"
+#include "shell/resources.h"
+#include "shell/startup.h"
+
+namespace {
+
+constexpr int FRAME_MILLISECONDS = 33;
+
+// Every wait ends at once, so that a frame's time is its own work.
+void no_wait(unsigned int) { tick_counter = FRAME_MILLISECONDS; }
+int no_key() { return 0; }
+void no_keybuf() {}
+void no_sample(int, int, int, int) {}
+void no_music() {}
+void no_mouse(int, int) {}
+void no_mouse_range(int, int, int, int) {}
+int no_mode_change(int, int, int) { return 0; }
+
+bool start()
+{
+  if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) {
+    fprintf(stderr, "the library did not start: %s\n", allegro_error);
+    return false;
+  }
+  set_color_depth(16);
+  game_data = load_resource_file("korvanta.dat");
+  if (!game_data) {
+    fprintf(stderr, "korvanta.dat must lie in the working folder\n");
+    return false;
+  }
+  font_numbers = item_font(ITEM_FONT_NUMBERS);
+  font_messages = item_font(ITEM_FONT_MESSAGES);
+  font_points = item_font(ITEM_FONT_POINTS);
+  create_global_bitmaps();
+  screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
+  platform = {no_wait,  no_key,   no_keybuf,      no_sample,     no_music,
+              no_music, no_mouse, no_mouse,       no_mouse_range, no_mode_change};
+  prepare_play_screen();
+  return true;
+}
+
+}  // namespace
+
+bool start_headless_game()
+{
+  static const bool started = start();
+  return started;
+}
