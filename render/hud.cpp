@@ -2,6 +2,8 @@
 
 #include <allegro.h>
 
+#include "render/text.h"
+
 #include "board/board.h"
 #include "board/clearing.h"
 #include "render/score_panel.h"
@@ -31,19 +33,19 @@ void print_powered_count(int player)
   if (count == 0) return;
   const int x = PLAYER_X_STEP * player + POWERED_LINE_X;
   if (count >= 15)
-    textprintf_centre_ex(back_buffer, font_messages, x, POWERED_LINE_Y, makecol(255, 255, 220), -1,
-                         "%d blocks", count);
+    print_centred(back_buffer, font_messages, x, POWERED_LINE_Y, makecol(255, 255, 220),
+                  "%d blocks", count);
   else if (count >= 10)
-    textprintf_centre_ex(back_buffer, font_messages, x, POWERED_LINE_Y, makecol(200, 200, 0), -1,
-                         "%d blocks -> +speed", count);
+    print_centred(back_buffer, font_messages, x, POWERED_LINE_Y, makecol(200, 200, 0),
+                  "%d blocks -> +speed", count);
   else
-    textprintf_centre_ex(back_buffer, font_messages, x, POWERED_LINE_Y, makecol(230, 0, 0), -1,
-                         "%d blocks -> ++speed", count);
+    print_centred(back_buffer, font_messages, x, POWERED_LINE_Y, makecol(230, 0, 0),
+                  "%d blocks -> ++speed", count);
 }
 
 void print_number(int x, int y, int value)
 {
-  textprintf_centre_ex(back_buffer, font_numbers, x, y, -1, -1, "%d", value);
+  print_centred(back_buffer, font_numbers, x, y, -1, "%d", value);
 }
 
 // A versus game has no levels: only the score is shown.
@@ -95,8 +97,8 @@ void run_clear_message(int player)
   }
 
   if (slot.clear_chain > 1)
-    textprintf_centre_ex(bonus_sprites[player], font_numbers, CHAIN_X, CHAIN_Y, makecol(50, 255, 50),
-                         -1, "+%d", lamp_bonus(slot.clear_chain));
+    print_centred(bonus_sprites[player], font_numbers, CHAIN_X, CHAIN_Y, makecol(50, 255, 50),
+                  "+%d", lamp_bonus(slot.clear_chain));
   draw_trans_sprite(back_buffer, bonus_sprites[player], PLAYER_X_STEP * player + MESSAGE_X,
                     MESSAGE_Y - slot.message_rise);
 }

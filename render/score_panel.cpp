@@ -2,6 +2,8 @@
 
 #include <allegro.h>
 
+#include "render/text.h"
+
 #include "shell/global_bitmaps.h"
 #include "shell/player_slots.h"
 #include "shell/startup.h"
@@ -53,11 +55,11 @@ void draw_score_panel(int player, bool level_end)
     const int low = ends[2 * line], high = ends[2 * line + 1];
     // The first level's ranges are single clear counts.
     if (slot.level == 1)
-      textprintf_centre_ex(panel, font_numbers, PANEL_CENTRE_X, y, colour, -1, "%d    %6d", low,
-                           LEVEL_BONUS_VALUES[line]);
+      print_centred(panel, font_numbers, PANEL_CENTRE_X, y, colour, "%d    %6d", low,
+                    LEVEL_BONUS_VALUES[line]);
     else
-      textprintf_centre_ex(panel, font_numbers, PANEL_CENTRE_X, y, colour, -1, "%2d -%2d %6d", low,
-                           high, LEVEL_BONUS_VALUES[line]);
+      print_centred(panel, font_numbers, PANEL_CENTRE_X, y, colour, "%2d -%2d %6d", low, high,
+                    LEVEL_BONUS_VALUES[line]);
   }
   if (!level_end) return;
 
@@ -67,6 +69,5 @@ void draw_score_panel(int player, bool level_end)
       slot.level_bonus = LEVEL_BONUS_VALUES[k / 2];
       break;
     }
-  textprintf_centre_ex(panel, font_numbers, PANEL_CENTRE_X, EARNED_BONUS_Y, colour, -1, "%d",
-                       slot.level_bonus);
+  print_centred(panel, font_numbers, PANEL_CENTRE_X, EARNED_BONUS_Y, colour, "%d", slot.level_bonus);
 }

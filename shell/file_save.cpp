@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <string>
 
@@ -37,7 +38,10 @@ bool save_file_safely(const char *path, bool (*write)(PACKFILE *file))
   PACKFILE *file = pack_fopen(temporary.c_str(), F_WRITE);
   if (!file) return false;
   const bool written = write(file) && !pack_ferror(file);
-  const bool closed = pack_fclose(file) == 0;
+  // Closing flushes the last bytes; the library says nothing when that fails but leaves the
+  // reason in errno.
+  errno = 0;
+  const bool closed = pack_fclose(file) == 0 && errno == 0;
   if (!written || !closed || !flush_to_disk(temporary.c_str()) ||
       rename(temporary.c_str(), path) != 0) {
     remove(temporary.c_str());

@@ -2,6 +2,8 @@
 
 #include <allegro.h>
 
+#include "render/text.h"
+
 #include "board/board.h"
 #include "board/supply.h"
 #include "control/bindings.h"
@@ -141,10 +143,10 @@ bool confirm_entry(int player)
 void draw_refusal(int player)
 {
   const int x = PLAYER_X_STEP * player + 115;
-  textprintf_centre_ex(back_buffer, font_messages, x, 330, makecol(250, 80, 0), -1, "not possible");
-  textprintf_centre_ex(back_buffer, font_messages, x, 345, makecol(255, 100, 0), -1,
-                       "because player %d", opponent_of(player) + 1);
-  textprintf_centre_ex(back_buffer, font_messages, x, 360, makecol(250, 120, 0), -1, "is playing");
+  print_centred(back_buffer, font_messages, x, 330, makecol(250, 80, 0), "not possible");
+  print_centred(back_buffer, font_messages, x, 345, makecol(255, 100, 0), "because player %d",
+                opponent_of(player) + 1);
+  print_centred(back_buffer, font_messages, x, 360, makecol(250, 120, 0), "is playing");
 }
 
 }  // namespace
