@@ -44,10 +44,12 @@ bool read_table(PACKFILE *file, HighScoreEntry *rows)
   return !pack_ferror(file);
 }
 
+// A name that is not three characters would shift every record after it: such a table is
+// not written at all (the table is zero until it is first loaded).
 bool write_table(PACKFILE *file)
 {
   for (const HighScoreEntry &row : high_scores) {
-    if (pack_fputs(row.name, file) != 0) return false;
+    if (strlen(row.name) != NAME_LENGTH || pack_fputs(row.name, file) != 0) return false;
     pack_iputl(row.score, file);
     pack_iputl(row.level, file);
   }

@@ -74,6 +74,10 @@ TEST_F(HighScores, ATableThatCannotBeSavedStaysInMemoryAndTheOldFileStaysWhole)
   EXPECT_STREQ(high_scores[0].name, "NEW");
   EXPECT_EQ(file_bytes(), file_of(DOTS));
   std::filesystem::remove("korvanta.hgh.new");
+  high_scores[5].name[0] = '\0';  // as before the table is first loaded
+  save_high_scores();
+  EXPECT_EQ(file_bytes(), file_of(DOTS));
+  strcpy(high_scores[5].name, "...");
 
   // A save that dies before its rename: the file-size limit kills it at its first write.
   const pid_t saver = fork();
