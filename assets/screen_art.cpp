@@ -94,14 +94,24 @@ void make_difficulty_sign(ItemOutput &out)
   out.picture(ITEM_DIFFICULTY_SIGN, picture);
 }
 
+// The game over prints the final score at (97, 43) of this picture before laying it over the
+// board, and the name being entered (or "please wait!") at rows 90..100 after it: the sign
+// leaves a window open for the score and keeps the lettering clear of the name's line.
 void make_game_over(ItemOutput &out)
 {
   BITMAP *picture = new_picture(ITEM_GAME_OVER, mask_colour());
-  bevel_panel(picture, 0, 0, 161, 55, makecol(120, 30, 40));
-  draw_text(picture, "GAME OVER", 81, 14, 20, text_colour(), ALIGN_CENTRE);
-  bevel_panel(picture, 0, 57, 161, 102, makecol(40, 60, 120));
-  draw_text(picture, "new high score!", 81, 62, 13, caption_colour(), ALIGN_CENTRE);
-  draw_text(picture, "enter your name", 81, 80, 12, text_colour(), ALIGN_CENTRE);
+  const int face = makecol(120, 30, 40);
+  bevel_panel(picture, 0, 0, 161, 55, face);
+  draw_text(picture, "GAME OVER", 81, 6, 20, text_colour(), ALIGN_CENTRE);
+  draw_text(picture, "score", 50, 39, 11, caption_colour(), ALIGN_CENTRE);
+  rectfill(picture, 92, 38, 158, 55, mask_colour());
+  // Framed on three sides: the digits reach below the sign.
+  hline(picture, 91, 37, 159, shade(face, 0.5f));
+  vline(picture, 91, 37, 55, shade(face, 0.5f));
+  vline(picture, 159, 37, 55, shade(face, 0.5f));
+  bevel_panel(picture, 0, 63, 161, 102, makecol(40, 60, 120));
+  draw_text(picture, "new high score!", 81, 64, 12, caption_colour(), ALIGN_CENTRE);
+  draw_text(picture, "enter your name", 81, 77, 11, text_colour(), ALIGN_CENTRE);
   bevel_panel(picture, 0, 104, 161, 145, makecol(40, 60, 120));
   draw_text(picture, "up/down: letter", 81, 110, 11, text_colour(), ALIGN_CENTRE);
   draw_text(picture, "drag key: next", 81, 126, 11, text_colour(), ALIGN_CENTRE);

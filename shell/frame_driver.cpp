@@ -8,6 +8,7 @@
 #include "render/effects.h"
 #include "render/hud.h"
 #include "render/playfield.h"
+#include "scores/game_over.h"
 #include "shell/global_bitmaps.h"
 #include "shell/join_menu.h"
 #include "shell/main_loop.h"
@@ -129,7 +130,7 @@ void draw_player_half(int player)
   if (slot.state == STATE_JOIN_MENU) draw_join_menu(player);
   if (slot.state == STATE_HIGH_SCORES) {
     masked_blit(item_bitmap(ITEM_JOIN_MENU), back_buffer, 0, 0, x + 36, 80, 164, 40);
-    // The high-score table is drawn here once it exists.
+    draw_high_scores();
   }
   if (slot.state == STATE_PLAYING || slot.state == STATE_PAUSED) {
     if (slot.blocks_to_clear != 0) draw_falling_tile();
@@ -139,7 +140,10 @@ void draw_player_half(int player)
   if (slot.state == STATE_PLAYING || slot.state == STATE_LEVEL_COMPLETE ||
       slot.state == STATE_LEVEL_FADE_OUT)
     draw_score_popups();
-  // Game over and name entry run here, over the high-score table, once they exist.
+  if (slot.state == STATE_GAME_OVER || slot.state == STATE_NAME_ENTRY) {
+    draw_high_scores();
+    run_game_over();
+  }
   if (slot.state == STATE_PAUSED) draw_sprite(back_buffer, item_bitmap(ITEM_PAUSE), x + 81, 170);
 
   run_level_end_fades(player);

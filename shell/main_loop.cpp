@@ -19,7 +19,7 @@
 #include "shell/prerender.h"
 #include "shell/resources.h"
 #include "shell/startup.h"
-#include "scores/name_entry.h"
+#include "scores/game_over.h"
 
 bool music_on = true;
 bool windowed = false;

@@ -1,0 +1,173 @@
+#include "scores/game_over.h"
+
+#include <allegro.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "board/board.h"
+#include "control/bindings.h"
+#include "scores/high_scores.h"
+#include "shell/global_bitmaps.h"
+#include "shell/join_menu.h"
+#include "shell/main_loop.h"
+#include "shell/platform.h"
+#include "shell/player_slots.h"
+#include "shell/resources.h"
+#include "shell/startup.h"
+
+int name_entry_owner = 0;
+int name_key_guard[2];
+
+namespace {
+
+constexpr int NO_TABLE_FRAMES = 200;   // the table is shown this long, then the join menu
+constexpr int NO_TABLE_MENU_LOCK = 30;
+constexpr int NAME_ENTRY_DELAY = 50;   // frames of the table before the name entry starts
+constexpr int CONFIRMED_MENU_LOCK = 50;
+constexpr int NAME_KEY_THRESHOLD = 3;
+constexpr int FIRST_LETTER = 32, LAST_LETTER = 127;
+constexpr int FLICKER_COLOURS = 5;
+
+constexpr int PICTURE_X = 36, PICTURE_Y = 60, PICTURE_WIDTH = 162;
+constexpr int GAME_OVER_HEIGHT = 56;          // the picture alone
+constexpr int ENTRY_HEAD_HEIGHT = 103;        // the picture with the name box under it
+constexpr int ENTRY_FOOT_Y = 104, ENTRY_FOOT_HEIGHT = 42, ENTRY_FOOT_SCREEN_Y = 383;
+constexpr int SCORE_X = 133, SCORE_Y = 103;
+constexpr int NAME_X = 115, NAME_Y = 152, WAIT_Y = 150;
+constexpr int TABLE_X = 30, TABLE_NAME_X = 54, TABLE_Y = 175, TABLE_ROW_STEP = 20;
+
+int half_x() { return PLAYER_X_STEP * current_player; }
+
+// Lamps that are not charging flicker in random colours over the dead board.
+void flicker_lamps()
+{
+  for (RowLamp &lamp : row_lamps[current_player])
+    if (lamp.glow == 0) {
+      lamp.state = LAMP_POWERED;
+      lamp.colour = rand() % FLICKER_COLOURS;
+    }
+}
+
+void show_table_then_leave(PlayerSlot &slot)
+{
+  masked_blit(item_bitmap(ITEM_GAME_OVER), back_buffer, 0, 0, half_x() + PICTURE_X, PICTURE_Y,
+              PICTURE_WIDTH, GAME_OVER_HEIGHT);
+  if (slot.timer < NO_TABLE_FRAMES) slot.timer++;
+  if (slot.timer == NO_TABLE_FRAMES) {
+    slot.timer = NO_TABLE_MENU_LOCK;
+    slot.state = STATE_JOIN_MENU;
+    menu_selection[current_player] = 0;
+  }
+}
+
+// The name entry belongs to one player at a time; the other waits, and only inserts his row
+// once the first has confirmed, into the table as the first left it.
+void enter_table(PlayerSlot &slot)
+{
+  BITMAP *picture = item_bitmap(ITEM_GAME_OVER);
+  const int x = half_x();
+  masked_blit(picture, back_buffer, 0, 0, x + PICTURE_X, PICTURE_Y, PICTURE_WIDTH, ENTRY_HEAD_HEIGHT);
+  masked_blit(picture, back_buffer, 0, ENTRY_FOOT_Y, x + PICTURE_X, ENTRY_FOOT_SCREEN_Y,
+              PICTURE_WIDTH, ENTRY_FOOT_HEIGHT);
+
+  const int owner = current_player + 1;
+  if (name_entry_owner == 0) {
+    insert_high_score();
+    name_entry_owner = owner;
+  }
+  if (name_entry_owner != owner) {
+    textout_centre_ex(back_buffer, font, "please wait!", x + NAME_X, WAIT_Y, makecol(200, 200, 50), -1);
+    return;
+  }
+  // In the name-entry state the timer stays at the delay, so every frame runs the entry.
+  if (slot.timer < NAME_ENTRY_DELAY) slot.timer++;
+  if (slot.timer == NAME_ENTRY_DELAY) {
+    platform.clear_keybuf();
+    slot.state = STATE_NAME_ENTRY;
+    run_name_entry();
+  }
+}
+
+int next_letter(int letter, int step)
+{
+  letter += step;
+  if (letter > LAST_LETTER) return FIRST_LETTER;
+  if (letter < FIRST_LETTER) return LAST_LETTER;
+  return letter;
+}
+
+void confirm_name(PlayerSlot &slot)
+{
+  memcpy(high_scores[slot.table_rank - 1].name, slot.name, NAME_LENGTH);
+  name_entry_owner = 0;
+  slot.state = STATE_JOIN_MENU;
+  slot.timer = CONFIRMED_MENU_LOCK;
+  slot.table_rank = 0;
+  clear_phase[current_player] = CLEAR_NONE;
+  save_high_scores();
+}
+
+// Each held key acts on its own, in this order, once the guard has passed.
+void handle_name_keys(PlayerSlot &slot)
+{
+  const int player = current_player;
+  int &letter = slot.name_letters[slot.name_cursor];
+  if (action_key_down(player, ACTION_MOVE_UP)) {
+    letter = next_letter(letter, 1);
+    name_key_guard[player] = 0;
+  }
+  if (action_key_down(player, ACTION_MOVE_DOWN)) {
+    letter = next_letter(letter, -1);
+    name_key_guard[player] = 0;
+  }
+  if (action_key_down(player, ACTION_MOVE_LEFT) && slot.name_cursor != 0) {
+    slot.name_cursor--;
+    name_key_guard[player] = 0;
+  }
+  if (action_key_down(player, ACTION_MOVE_RIGHT) && slot.name_cursor != NAME_LENGTH - 1) {
+    slot.name_cursor++;
+    name_key_guard[player] = 0;
+  }
+  if (action_key_down(player, ACTION_DRAG_BLOCK)) confirm_name(slot);
+}
+
+}  // namespace
+
+void run_game_over()
+{
+  PlayerSlot &slot = player_slots[current_player];
+  flicker_lamps();
+  textprintf_ex(back_buffer, font_numbers, half_x() + SCORE_X, SCORE_Y, makecol(10, 250, 50), -1,
+                "%d", slot.score);
+  if (slot.score < high_scores[HIGH_SCORE_ROWS - 1].score) show_table_then_leave(slot);
+  else enter_table(slot);
+}
+
+void run_name_entry()
+{
+  PlayerSlot &slot = player_slots[current_player];
+  HighScoreEntry &row = high_scores[slot.table_rank - 1];
+  row.score = slot.score;
+  row.level = slot.level;
+
+  if (++name_key_guard[current_player] > NAME_KEY_THRESHOLD) handle_name_keys(slot);
+
+  // The name changes only where the cursor has been; the other places keep what they had.
+  slot.name[slot.name_cursor] = static_cast<char>(slot.name_letters[slot.name_cursor]);
+  textout_centre_ex(back_buffer, font, slot.name, half_x() + NAME_X, NAME_Y, -1, -1);
+}
+
+void draw_high_scores()
+{
+  const int x = half_x();
+  const int own_row = player_slots[current_player].table_rank - 1;
+  for (int i = 0; i < HIGH_SCORE_ROWS; i++) {
+    const HighScoreEntry &row = high_scores[i];
+    const int colour = i == own_row ? makecol(10, 250, 50) : makecol(200, 200, 10);
+    const int y = TABLE_Y + TABLE_ROW_STEP * i;
+    textprintf_ex(back_buffer, font_numbers, x + TABLE_X, y, colour, -1, "%2d    %6d  %2d", i + 1,
+                  row.score, row.level);
+    textprintf_ex(back_buffer, font_messages, x + TABLE_NAME_X, y, colour, -1, " %s", row.name);
+  }
+}

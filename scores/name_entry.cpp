@@ -1,3 +1,0 @@
-#include "scores/name_entry.h"
-
-int name_entry_owner = 0;

@@ -1,0 +1,38 @@
+// Tests of the game's own files run in a fresh empty working directory, not in the build
+// folder; the old one comes back afterwards.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+class InScratchFolder : public ::testing::Test {
+  const std::filesystem::path previous_ = std::filesystem::current_path();
+  std::filesystem::path scratch_;
+
+protected:
+  InScratchFolder()
+  {
+    char pattern[] = "/tmp/korvanta-scores.XXXXXX";
+    scratch_ = mkdtemp(pattern);
+    std::filesystem::current_path(scratch_);
+  }
+  ~InScratchFolder() override
+  {
+    std::filesystem::current_path(previous_);
+    std::filesystem::remove_all(scratch_);
+  }
+};
+
+using Bytes = std::vector<unsigned char>;
+
+// What korvanta.hgh holds; nothing when it is missing.
+inline Bytes file_bytes()
+{
+  std::ifstream in("korvanta.hgh", std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), {});
+}
