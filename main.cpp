@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "control/bindings.h"
+#include "scores/high_scores.h"
 #include "shell/global_bitmaps.h"
 #include "shell/main_loop.h"
 #include "shell/platform.h"
@@ -21,8 +22,9 @@ int main()
   music_on = true;
 
   // The players start with the default controls until a controls file keeps their own; the
-  // high-score table and the title screen come here once they exist.
+  // title screen comes here once it exists.
   reset_control_bindings();
+  load_high_scores();
   run_main_loop();
 
   show_goodbye_screen();

@@ -7,6 +7,7 @@
 
 #include "board/board.h"
 #include "control/bindings.h"
+#include "render/text.h"
 #include "scores/high_scores.h"
 #include "shell/global_bitmaps.h"
 #include "shell/join_menu.h"
@@ -138,8 +139,8 @@ void run_game_over()
 {
   PlayerSlot &slot = player_slots[current_player];
   flicker_lamps();
-  textprintf_ex(back_buffer, font_numbers, half_x() + SCORE_X, SCORE_Y, makecol(10, 250, 50), -1,
-                "%d", slot.score);
+  print_left(back_buffer, font_numbers, half_x() + SCORE_X, SCORE_Y, makecol(10, 250, 50), "%d",
+             slot.score);
   if (slot.score < high_scores[HIGH_SCORE_ROWS - 1].score) show_table_then_leave(slot);
   else enter_table(slot);
 }
@@ -166,8 +167,8 @@ void draw_high_scores()
     const HighScoreEntry &row = high_scores[i];
     const int colour = i == own_row ? makecol(10, 250, 50) : makecol(200, 200, 10);
     const int y = TABLE_Y + TABLE_ROW_STEP * i;
-    textprintf_ex(back_buffer, font_numbers, x + TABLE_X, y, colour, -1, "%2d    %6d  %2d", i + 1,
-                  row.score, row.level);
-    textprintf_ex(back_buffer, font_messages, x + TABLE_NAME_X, y, colour, -1, " %s", row.name);
+    print_left(back_buffer, font_numbers, x + TABLE_X, y, colour, "%2d    %6d  %2d", i + 1, row.score,
+               row.level);
+    print_left(back_buffer, font_messages, x + TABLE_NAME_X, y, colour, " %s", row.name);
   }
 }
