@@ -10,7 +10,8 @@ constexpr int LINE_LENGTH = 128;
 
 }  // namespace
 
-void print_centred(BITMAP *bitmap, FONT *typeface, int x, int y, int colour, const char *format, ...)
+void print_centred(BITMAP *bitmap, FONT *typeface, int x, int y, int colour, const char *format,
+                   ...)
 {
   char line[LINE_LENGTH];
   va_list arguments;
