@@ -4,12 +4,13 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "control/bindings.h"
+#include "control/config_file.h"
 #include "shell/global_bitmaps.h"
 #include "shell/main_loop.h"
 #include "shell/platform.h"
 #include "shell/resources.h"
 #include "shell/startup.h"
+#include "shell/title_screen.h"
 
 int main()
 {
@@ -20,10 +21,9 @@ int main()
   platform.play_music();
   music_on = true;
 
-  // The players start with the default controls until a controls file keeps their own; the
-  // high-score table and the title screen come here once they exist.
-  reset_control_bindings();
-  run_main_loop();
+  load_config();
+  // The high-score table is loaded here once it exists.
+  if (run_title_screen()) run_main_loop();
 
   show_goodbye_screen();
 
