@@ -22,7 +22,7 @@ int main()
   music_on = true;
 
   load_config();
-  // The high-score table is loaded here once it exists.
+  // The high-score table is loaded here (load_high_scores) once it exists.
   if (run_title_screen()) run_main_loop();
 
   show_goodbye_screen();
