@@ -4,13 +4,14 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "control/bindings.h"
+#include "control/config_file.h"
 #include "scores/high_scores.h"
 #include "shell/global_bitmaps.h"
 #include "shell/main_loop.h"
 #include "shell/platform.h"
 #include "shell/resources.h"
 #include "shell/startup.h"
+#include "shell/title_screen.h"
 
 int main()
 {
@@ -21,11 +22,9 @@ int main()
   platform.play_music();
   music_on = true;
 
-  // The players start with the default controls until a controls file keeps their own; the
-  // title screen comes here once it exists.
-  reset_control_bindings();
+  load_config();
   load_high_scores();
-  run_main_loop();
+  if (run_title_screen()) run_main_loop();
 
   show_goodbye_screen();
 

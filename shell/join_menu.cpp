@@ -7,6 +7,7 @@
 #include "board/board.h"
 #include "board/supply.h"
 #include "control/bindings.h"
+#include "control/settings_screen.h"
 #include "shell/global_bitmaps.h"
 #include "shell/main_loop.h"
 #include "shell/platform.h"
@@ -131,8 +132,8 @@ bool confirm_entry(int player)
       refuse();
       return false;
     }
-    // The control settings screen opens here once it exists; it draws over the whole
-    // screen, so the background is laid again when it returns.
+    // The settings screen draws over the whole screen: the background is laid again after.
+    run_control_settings();
     draw_sprite(screen, item_bitmap(ITEM_BACKGROUND), 0, 0);
     menu_key_guard[player] = 0;
     break;

@@ -21,6 +21,7 @@ void library_position_mouse(int x, int y) { position_mouse(x, y); }
 void library_set_mouse_speed(int x_speed, int y_speed) { set_mouse_speed(x_speed, y_speed); }
 void library_set_mouse_range(int x1, int y1, int x2, int y2) { set_mouse_range(x1, y1, x2, y2); }
 int library_set_gfx_mode(int card, int width, int height) { return set_gfx_mode(card, width, height, 0, 0); }
+int library_readkey() { return readkey(); }
 
 }  // namespace
 
@@ -28,5 +29,5 @@ Platform platform = {
   library_rest,           library_keypressed,      library_clear_keybuf,
   library_play_sample,    library_play_music,      library_stop_music,
   library_position_mouse, library_set_mouse_speed, library_set_mouse_range,
-  library_set_gfx_mode,
+  library_set_gfx_mode,   library_readkey,
 };

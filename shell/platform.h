@@ -14,6 +14,7 @@ struct Platform {
   void (*set_mouse_speed)(int x_speed, int y_speed);
   void (*set_mouse_range)(int x1, int y1, int x2, int y2);
   int (*set_gfx_mode)(int card, int width, int height);  // 0 on success
+  int (*readkey)();  // the next key of the buffer: its key code in the high byte
 };
 
 // Starts as the real library; tests replace members.

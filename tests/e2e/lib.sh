@@ -79,6 +79,24 @@ wait_for_window() {
   fail "the game's window did not appear"
 }
 
+# The title screen comes first. A key hurries its reveal; the menu is up once its highlight
+# shows beside the first entry.
+wait_for_title_menu() {
+  hold_key space
+  for _ in $(seq 50); do
+    [ "$(pixel 351 186)" != "0,0,0" ] && return 0
+    sleep 0.2
+  done
+  fail "the title menu did not show"
+}
+
+# From the title screen to the join menus: ENTER on "play".
+enter_game() {
+  wait_for_title_menu
+  hold_key Return
+  sleep 1
+}
+
 # Holds a key long enough for the game to see it in its key array.
 hold_key() {
   xdotool keydown "$1"

@@ -3,6 +3,7 @@
 source "$(dirname "$0")/lib.sh" "$@"
 start_display
 start_game
+enter_game
 sleep 1
 
 empty_row13=$(pixel 40 425)

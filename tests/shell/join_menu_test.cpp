@@ -169,8 +169,11 @@ TEST_F(JoinMenu, RefusalNamesTheOtherPlayerAndSettingsWaitOnlyForAPlayingOne)
   player_slots[0].state = STATE_PAUSED;
   menu_selection[1] = 4;
   hold(1, ACTION_DRAG_BLOCK);
+  fake.key_holds = {{KEY_ESC, 500, 600}};  // leaves the settings screen
   step(1);
   EXPECT_EQ(refusal_timer[1], 0) << "the settings open while the other player pauses";
+  EXPECT_GE(fake.now_ms, 500) << "the settings screen ran until ESC";
+  EXPECT_EQ(menu_key_guard[1], 0);
 
   menu_selection[1] = 2;
   step(1);

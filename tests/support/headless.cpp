@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "shell/global_bitmaps.h"
@@ -15,6 +16,8 @@ FakePlatform fake;
 
 namespace {
 
+constexpr int FAKE_TIME_LIMIT_MS = 600 * 1000;
+
 // Keys enter the buffer at their time; the clock moves only when the game rests.
 void take_due_keys()
 {
@@ -23,6 +26,17 @@ void take_due_keys()
       fake.buffered_keys++;
       at = -1;
     }
+  for (KeyHold &hold : fake.key_holds) {
+    if (hold.stage == 0 && hold.down_at_ms <= fake.now_ms) {
+      key[hold.code] = 1;
+      fake.typed_keys.push_back(hold.code);
+      hold.stage = 1;
+    }
+    if (hold.stage == 1 && hold.up_at_ms <= fake.now_ms) {
+      key[hold.code] = 0;
+      hold.stage = 2;
+    }
+  }
 }
 
 void fake_rest(unsigned int milliseconds)
@@ -31,15 +45,43 @@ void fake_rest(unsigned int milliseconds)
   tick_counter += milliseconds;
   message_timer += milliseconds;
   take_due_keys();
+  if (fake.on_rest) fake.on_rest();
+  // A modal screen that no key in the test will ever end would hang the whole run.
+  if (fake.now_ms > FAKE_TIME_LIMIT_MS) {
+    fprintf(stderr, "a loop rested past %d s of fake time: no key in the test ends it\n",
+            FAKE_TIME_LIMIT_MS / 1000);
+    abort();
+  }
 }
 
 int fake_keypressed()
 {
   take_due_keys();
-  return fake.buffered_keys > 0;
+  return fake.buffered_keys > 0 || !fake.typed_keys.empty();
 }
 
-void fake_clear_keybuf() { fake.buffered_keys = 0; }
+void fake_clear_keybuf()
+{
+  fake.buffered_keys = 0;
+  fake.typed_keys.clear();
+}
+
+// The library's readkey waits for a key; here the buffer must already hold one.
+int fake_readkey()
+{
+  take_due_keys();
+  if (!fake.typed_keys.empty()) {
+    const int code = fake.typed_keys.front();
+    fake.typed_keys.pop_front();
+    return code << 8;
+  }
+  if (fake.buffered_keys > 0) {
+    fake.buffered_keys--;
+    return 0;
+  }
+  ADD_FAILURE() << "readkey with an empty keyboard buffer would wait forever";
+  return 0;
+}
 
 void fake_play_sample(int item, int volume, int pan, int frequency)
 {
@@ -91,7 +133,7 @@ public:
     platform = {fake_rest,           fake_keypressed,      fake_clear_keybuf,
                 fake_play_sample,    fake_play_music,      fake_stop_music,
                 fake_position_mouse, fake_set_mouse_speed, fake_set_mouse_range,
-                fake_set_gfx_mode};
+                fake_set_gfx_mode,   fake_readkey};
   }
 };
 

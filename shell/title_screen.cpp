@@ -1,0 +1,128 @@
+#include "shell/title_screen.h"
+
+#include <allegro.h>
+
+#include <algorithm>
+
+#include "control/settings_screen.h"
+#include "shell/global_bitmaps.h"
+#include "shell/platform.h"
+#include "shell/resources.h"
+
+namespace {
+
+struct Region {
+  int x1, y1, x2, y2;  // inclusive screen pixels
+};
+
+// Five bands of the title picture from top to bottom, then the menu picture.
+constexpr Region TITLE_REGIONS[TITLE_REGION_COUNT] = {
+    {100, 20, 280, 160}, {100, 180, 280, 210}, {100, 230, 280, 270},
+    {100, 290, 280, 310}, {100, 310, 280, 450}, {350, 190, 560, 256},
+};
+
+constexpr int DARK_FADE = 255;
+constexpr int HURRIED_FADE = 10;  // a region reached after a key shows in two steps
+constexpr int FADE_STEP = 5;
+constexpr int STEP_MS = 20;
+constexpr int CHOSEN_MS = 500;
+constexpr int MENU_KEY_THRESHOLD = 15;
+
+// Within the title item: the picture at its top, the menu below it.
+constexpr int PICTURE_W = 176, PICTURE_H = 430, PICTURE_X = 100, PICTURE_Y = 22;
+constexpr int MENU_SOURCE_X = 40, MENU_SOURCE_Y = 430, MENU_W = 100, MENU_H = 66;
+constexpr int MENU_X = 383, MENU_Y = 190;
+constexpr int HIGHLIGHT_W = 157, HIGHLIGHT_H = 36, HIGHLIGHT_X = 350;
+
+int highlight_y(int selection) { return 185 + 43 * selection; }
+
+void present() { blit(back_buffer, screen, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT); }
+
+void draw_menu_picture()
+{
+  blit(item_bitmap(ITEM_TITLE), back_buffer, MENU_SOURCE_X, MENU_SOURCE_Y, MENU_X, MENU_Y,
+       MENU_W, MENU_H);
+}
+
+// The pictures, each region under black at its own fade (the drawing mode is translucent).
+void draw_reveal_step(const TitleScreen &title)
+{
+  blit(item_bitmap(ITEM_TITLE), back_buffer, 0, 0, PICTURE_X, PICTURE_Y, PICTURE_W, PICTURE_H);
+  draw_menu_picture();
+  for (int region = 0; region < TITLE_REGION_COUNT; region++) {
+    const Region &r = TITLE_REGIONS[region];
+    set_trans_blender(0, 0, 0, title.fade[region]);
+    rectfill(back_buffer, r.x1, r.y1, r.x2, r.y2, 0);
+  }
+}
+
+// The keyboard buffer is not emptied here: once a key has come, every later region is
+// hurried too.
+void reveal(TitleScreen &title)
+{
+  for (int region = 0; region < TITLE_REGION_COUNT; region++) {
+    int &fade = title.fade[region];
+    if (platform.keypressed()) fade = HURRIED_FADE;
+    title.intro_done = true;
+    while (fade != 0) {
+      draw_reveal_step(title);
+      fade = std::max(fade - FADE_STEP, 0);
+      platform.rest(STEP_MS);
+      present();
+    }
+  }
+}
+
+TitleChoice run_menu_pass(TitleScreen &title)
+{
+  platform.clear_keybuf();
+  solid_mode();
+  masked_blit(item_bitmap(ITEM_MENU_HIGHLIGHT), back_buffer, 0, 0, HIGHLIGHT_X,
+              highlight_y(title.selection), HIGHLIGHT_W, HIGHLIGHT_H);
+
+  if (++title.key_guard > MENU_KEY_THRESHOLD && (key[KEY_UP] || key[KEY_DOWN])) {
+    title.selection = 1 - title.selection;
+    title.key_guard = 0;
+  }
+  if (key[KEY_ENTER]) {
+    platform.rest(CHOSEN_MS);
+    platform.clear_keybuf();
+    if (title.selection == 0) return TITLE_PLAY;
+    // The settings screen draws only into its own buffer: the title waits in the back buffer.
+    run_control_settings();
+  }
+  if (key[KEY_ESC]) return TITLE_LEAVE;
+
+  platform.rest(STEP_MS);
+  present();
+  // Wipe the highlight, keeping the menu picture.
+  rectfill(back_buffer, 350, 180, 510, 270, 0);
+  draw_menu_picture();
+  return TITLE_STAYS;
+}
+
+}  // namespace
+
+void start_title_screen(TitleScreen &title)
+{
+  title = TitleScreen{};
+  std::fill(title.fade, title.fade + TITLE_REGION_COUNT, DARK_FADE);
+  clear_bitmap(back_buffer);
+  drawing_mode(DRAW_MODE_TRANS, nullptr, 0, 0);
+}
+
+TitleChoice run_title_pass(TitleScreen &title)
+{
+  if (!title.intro_done) reveal(title);
+  return run_menu_pass(title);
+}
+
+bool run_title_screen()
+{
+  TitleScreen title;
+  start_title_screen(title);
+  TitleChoice choice;
+  while ((choice = run_title_pass(title)) == TITLE_STAYS) {
+  }
+  return choice == TITLE_PLAY;
+}
