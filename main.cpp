@@ -8,12 +8,14 @@
 #include "shell/global_bitmaps.h"
 #include "shell/main_loop.h"
 #include "shell/platform.h"
+#include "shell/resource_check.h"
 #include "shell/resources.h"
 #include "shell/startup.h"
 
 int main()
 {
   srand(static_cast<unsigned>(time(nullptr)));
+  expected_resource_digest = BUILT_RESOURCE_DIGEST;
   if (initialise_game()) return 1;
 
   set_volume(255, 155);

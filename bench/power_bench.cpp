@@ -10,6 +10,7 @@
 #include "board/power.h"
 #include "shell/global_bitmaps.h"
 #include "shell/main_loop.h"
+#include "shell/resource_check.h"
 #include "shell/resources.h"
 
 namespace {
@@ -22,9 +23,11 @@ void start_headless_library()
   static const bool started = [] {
     if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) return false;
     set_color_depth(16);
-    game_data = load_resource_file("korvanta.dat");
+    // The library's loader crashes on a damaged file; one the build did not pack is refused.
+    if (resource_file_intact("korvanta.dat", BUILT_RESOURCE_DIGEST))
+      game_data = load_resource_file("korvanta.dat");
     if (!game_data) {
-      fprintf(stderr, "korvanta.dat must lie in the working folder\n");
+      fprintf(stderr, "korvanta.dat, as built, must lie in the working folder\n");
       exit(1);
     }
     create_global_bitmaps();
