@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "control/bindings.h"
+#include "control/config_file.h"
 #include "shell/global_bitmaps.h"
 #include "shell/main_loop.h"
 #include "shell/platform.h"
@@ -22,9 +22,8 @@ int main()
   platform.play_music();
   music_on = true;
 
-  // The players start with the default controls until a controls file keeps their own; the
-  // high-score table and the title screen come here once they exist.
-  reset_control_bindings();
+  // The high-score table and the title screen come after the controls once they exist.
+  load_config();
   run_main_loop();
 
   show_goodbye_screen();
