@@ -9,6 +9,7 @@
 #include "shell/global_bitmaps.h"
 #include "shell/main_loop.h"
 #include "shell/platform.h"
+#include "shell/resource_check.h"
 #include "shell/resources.h"
 #include "shell/startup.h"
 #include "shell/title_screen.h"
@@ -16,6 +17,7 @@
 int main()
 {
   srand(static_cast<unsigned>(time(nullptr)));
+  expected_resource_digest = BUILT_RESOURCE_DIGEST;
   if (initialise_game()) return 1;
 
   set_volume(255, 155);

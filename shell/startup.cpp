@@ -11,6 +11,8 @@
 std::atomic<int> tick_counter{0};
 std::atomic<int> message_timer{0};
 
+ResourceDigest expected_resource_digest;
+
 FONT *font_numbers;
 FONT *font_messages;
 FONT *font_points;
@@ -83,7 +85,10 @@ bool initialise_game()
     return true;
   }
 
-  game_data = load_resource_file(RESOURCE_FILE);  // also selects the fonts' palette
+  // The library's loader crashes on a file cut short or with changed bytes, so a file that
+  // is not the one the build packed is never given to it: it counts as missing.
+  if (resource_file_intact(RESOURCE_FILE, expected_resource_digest))
+    game_data = load_resource_file(RESOURCE_FILE);  // also selects the fonts' palette
   if (!game_data) {
     report_fatal("file not found: korvanta.dat");
     return true;

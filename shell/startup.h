@@ -6,6 +6,8 @@
 
 #include <atomic>
 
+#include "shell/resource_check.h"
+
 // Milliseconds counted by the timer callback. The main thread reads them and sets them to
 // 0; only the timer thread adds to them.
 extern std::atomic<int> tick_counter;   // frame pacing and the goodbye screen
@@ -15,6 +17,10 @@ extern std::atomic<int> message_timer;  // the control settings screen's error m
 extern FONT *font_numbers;   // item 30: scores, table lines
 extern FONT *font_messages;  // item 31: messages and names
 extern FONT *font_points;    // item 32: the numbers on the point sprites
+
+// The size and checksum korvanta.dat must have. main gives the build's record before
+// start-up; until then it matches no file, so the game cannot start on an unchecked one.
+extern ResourceDigest expected_resource_digest;
 
 void timer_tick();
 

@@ -9,6 +9,7 @@
 #include "shell/global_bitmaps.h"
 #include "shell/platform.h"
 #include "shell/prerender.h"
+#include "shell/resource_check.h"
 #include "shell/resources.h"
 #include "shell/startup.h"
 
@@ -33,9 +34,11 @@ bool start()
     return false;
   }
   set_color_depth(16);
-  game_data = load_resource_file("korvanta.dat");
+  // The library's loader crashes on a damaged file; one the build did not pack is refused.
+  if (resource_file_intact("korvanta.dat", BUILT_RESOURCE_DIGEST))
+    game_data = load_resource_file("korvanta.dat");
   if (!game_data) {
-    fprintf(stderr, "korvanta.dat must lie in the working folder\n");
+    fprintf(stderr, "korvanta.dat, as built, must lie in the working folder\n");
     return false;
   }
   font_numbers = item_font(ITEM_FONT_NUMBERS);

@@ -22,6 +22,23 @@ echo "not a datafile" > "$WORK/run/korvanta.dat"
 [ $? -eq 1 ] || fail "an unreadable korvanta.dat does not end the game with exit code 1"
 grep -qx "file not found: korvanta.dat" "$WORK/stderr" || fail "stderr: $(cat "$WORK/stderr")"
 
+# A resource file cut short or with a changed byte is not given to the library's loader,
+# which would crash on it: it counts as missing.
+for damage in cut changed; do
+  cp "$BUILD_DIR/korvanta.dat" "$WORK/run/korvanta.dat"
+  size=$(stat -c %s "$WORK/run/korvanta.dat")
+  if [ $damage = cut ]; then
+    truncate -s $((size / 2)) "$WORK/run/korvanta.dat"
+  else
+    printf '\377' | dd of="$WORK/run/korvanta.dat" bs=1 seek=$((size / 3)) conv=notrunc 2>/dev/null
+  fi
+  cmp -s "$BUILD_DIR/korvanta.dat" "$WORK/run/korvanta.dat" && fail "the copy is not damaged"
+  (cd "$WORK/run" && "$GAME" >"$WORK/stdout" 2>"$WORK/stderr")
+  code=$?
+  [ $code -eq 1 ] || fail "a $damage korvanta.dat ends the game with exit code $code, not 1"
+  grep -qx "file not found: korvanta.dat" "$WORK/stderr" || fail "stderr: $(cat "$WORK/stderr")"
+done
+
 # No usable sound: the sound message comes before the resource file is even looked at.
 rm -f "$WORK/run/korvanta.dat" "$MESSAGES"
 cat > "$HOME/.allegrorc" <<CFG

@@ -1,0 +1,71 @@
+# The controls file korvanta.cfg: written with the defaults on a first run, replaced at once
+# when its version is not known (with a notice that waits for a key), and obeyed: a file that
+# puts Player 1 on mouse1 lets the pointer steer his cursor.
+source "$(dirname "$0")/lib.sh" "$@"
+CONFIG=$WORK/run/korvanta.cfg
+DEFAULTS="1 1 4 23 19 28 29 30 32 82 83 84 85 77 79 81 80 0 0"
+
+write_config() { printf "$(printf '\\%03o' "$@")" > "$CONFIG"; }
+
+# The file's bytes once start-up has written them (it does so just after the window opens).
+config_after_start() {
+  for _ in $(seq 30); do
+    [ "$(od -An -tu1 -v "$CONFIG" 2>/dev/null | xargs)" = "$DEFAULTS" ] && break
+    sleep 0.1
+  done
+  od -An -tu1 -v "$CONFIG" 2>/dev/null | xargs
+}
+
+# Quitting is tested elsewhere; here each run is simply ended.
+stop_game() { kill "$GAME_PID"; wait "$GAME_PID" 2>/dev/null; GAME_PID=; }
+
+# White pixels in the 30 rows of the screen from y on.
+white_in_line() {
+  xwd -root -silent | convert xwd:- -crop "640x30+0+$1" -depth 8 txt:- | grep -c '(255,255,255)'
+}
+
+# "column row" of Player 1's cursor: the top-left corner of its yellow frame on his board.
+cursor_cell() {
+  xwd -root -silent | convert xwd:- -crop 180x390+25+50 +repage -depth 8 txt:- |
+    awk -F'[ ,:()]+' 'NR > 1 && $3 >= 240 && $4 >= 160 && $5 >= 100 && $5 <= 140 {
+      print int(($1 + 6) / 30), int(($2 + 36) / 30); exit }'
+}
+
+start_display
+
+# A first run leaves the default file of 19 bytes.
+start_game
+[ "$(config_after_start)" = "$DEFAULTS" ] || fail "a first run wrote: $(config_after_start)"
+stop_game
+
+# Version 2 is replaced by the defaults at once; the notice stays until a key is pressed.
+write_config 2 9 9 9
+start_game
+[ "$(config_after_start)" = "$DEFAULTS" ] || fail "a version-2 file became: $(config_after_start)"
+sleep 2.5
+screenshot "$WORK/notice.png"
+[ -n "${KORVANTA_SHOTS:-}" ] && cp "$WORK/notice.png" "$KORVANTA_SHOTS/config_notice.png"
+for y in 200 250 300; do
+  [ "$(white_in_line $y)" -gt 100 ] || fail "no notice line at y $y"
+done
+hold_key space
+sleep 0.5
+enter_game
+[ "$(white_in_line 250)" -lt 100 ] || fail "the notice stayed after a key"
+[ "$(pixel 118 200)" != "$(pixel 118 30)" ] || fail "no join menu after the notice"
+stop_game
+
+# Player 1 on mouse1 starts a game with his drag key; a push of the pointer to the left of
+# his cursor moves it one column left.
+write_config 1 1 4 23 19 28 29 30 32 82 83 84 85 77 79 81 80 1 0
+start_game
+enter_game
+hold_key 1
+sleep 5
+[ "$(cursor_cell)" = "3 10" ] || fail "the cursor does not start at column 3, row 10: $(cursor_cell)"
+xdotool mousemove --window "$WINDOW" 20 313
+sleep 0.5
+[ "$(cursor_cell)" = "2 10" ] || fail "the pointer did not move the cursor left: $(cursor_cell)"
+stop_game
+echo "1 passed, 0 failed"
+exit 0

@@ -1,0 +1,39 @@
+// korvanta.dat checked against the build's record: the built file passes; a copy cut short
+// anywhere, grown or with one byte changed does not.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "shell/resource_check.h"
+
+namespace {
+
+bool intact(const std::string &contents)
+{
+  std::ofstream("damaged_korvanta.dat", std::ios::binary) << contents;
+  const bool passed = resource_file_intact("damaged_korvanta.dat", BUILT_RESOURCE_DIGEST);
+  remove("damaged_korvanta.dat");
+  return passed;
+}
+
+TEST(ResourceCheck, TheBuiltFilePassesAndDamagedCopiesDoNot)
+{
+  std::ifstream in("korvanta.dat", std::ios::binary);
+  const std::string built(std::istreambuf_iterator<char>(in), {});
+  EXPECT_TRUE(resource_file_intact("korvanta.dat", BUILT_RESOURCE_DIGEST));
+  EXPECT_TRUE(intact(built));
+  EXPECT_FALSE(resource_file_intact("no_such_korvanta.dat", BUILT_RESOURCE_DIGEST));
+
+  for (int percent : {10, 50, 90, 99})
+    EXPECT_FALSE(intact(built.substr(0, built.size() * percent / 100))) << percent;
+  EXPECT_FALSE(intact(built + '\0'));
+  for (size_t at : {size_t(0), built.size() / 3, built.size() - 1}) {
+    std::string changed = built;
+    changed[at] ^= 1;
+    EXPECT_FALSE(intact(changed)) << at;
+  }
+}
+
+}  // namespace
