@@ -32,7 +32,12 @@ chmod +x "$WORK/bin/xmessage"
 export PATH=$WORK/bin:$PATH
 
 cleanup() {
-  [ -n "${GAME_PID:-}" ] && kill "$GAME_PID" 2>/dev/null
+  if [ -n "${GAME_PID:-}" ]; then
+    kill "$GAME_PID" 2>/dev/null
+    # The library's signal handler can hang on the way out; a hung game is killed outright.
+    for _ in $(seq 20); do kill -0 "$GAME_PID" 2>/dev/null || break; sleep 0.1; done
+    kill -9 "$GAME_PID" 2>/dev/null
+  fi
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
   wait 2>/dev/null
   rm -rf "$WORK"
@@ -97,11 +102,11 @@ enter_game() {
   sleep 1
 }
 
-# Holds a key long enough for the game to see it in its key array.
+# Holds a key long enough for the game to see it in its key array, and short enough for one
+# action (a held key repeats after 6 frames): one xdotool process times the hold, since
+# starting a second one can take long on a busy machine.
 hold_key() {
-  xdotool keydown "$1"
-  sleep "${2:-0.15}"
-  xdotool keyup "$1"
+  xdotool keydown "$1" sleep "${2:-0.15}" keyup "$1"
 }
 
 # Waits for the game to end and sets EXIT_CODE.
@@ -127,4 +132,16 @@ screenshot() {
 pixel() {
   xwd -root -silent | convert xwd:- -crop "1x1+$1+$2" -depth 8 txt:- |
     sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
+}
+
+# How many pixels of a screenshot's region (WxH+X+Y) pass an awk test on r, g and b.
+count_pixels() {
+  convert "$1[$2]" -depth 8 txt:- |
+    sed -n 's/^[0-9]*,[0-9]*: *(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p' |
+    awk "{ r = \$1; g = \$2; b = \$3 } $3 { n++ } END { print n + 0 }"
+}
+
+# How many pixels of one region (WxH+X+Y) differ between two screenshots.
+region_changes() {
+  compare -metric AE "$1[$3]" "$2[$3]" null: 2>&1 >/dev/null
 }

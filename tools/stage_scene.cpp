@@ -1,0 +1,241 @@
+// Stages scenes of the running game for the developers to look at. The game starts as it
+// does for a player, with the real screen, timer and sound; tiles and player states are then
+// laid straight into the boards, real frames run through the main loop, and the frame just
+// composed is saved as a PNG at chosen moments.
+//
+// Usage: stage_scene FOLDER [SEED]
+// Run it on an X display, in a folder that holds korvanta.dat. The PNGs go into FOLDER;
+// ImageMagick's `convert` turns the saved bitmaps into PNGs.
+#include <allegro.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "board/board.h"
+#include "board/power.h"
+#include "board/supply.h"
+#include "control/bindings.h"
+#include "render/level_panel.h"
+#include "shell/global_bitmaps.h"
+#include "shell/join_menu.h"
+#include "shell/main_loop.h"
+#include "shell/player_slots.h"
+#include "shell/resources.h"
+#include "shell/startup.h"
+
+namespace {
+
+// One character a tile, by kind: '-' '|' straights; '7' 'J' 'L' 'r' elbows left-bottom,
+// top-left, top-right, right-bottom; 'T' '^' tees open downwards and upwards; '+' cross;
+// 'b' 'B' bridges; 's' 'S' splits; '\'' '.' stubs from the top and from the bottom.
+const std::string TILES = " -|7JLr}T{^+bBsS['].";
+
+constexpr int BLOCKS_HELD_BACK = 1 << 30;  // a drop delay no scene outlasts
+constexpr int BOTTOM_LAMP = PLAYING_ROWS - 1;
+constexpr int MAX_WAIT = 600;              // frames a scene waits for its moment at most
+
+std::string shot_folder;
+int frames_run = 0;
+
+void shoot(const char *name)
+{
+  const std::string bmp = shot_folder + "/" + name + ".bmp";
+  const std::string png = shot_folder + "/" + name + ".png";
+  PALETTE palette;
+  get_palette(palette);
+  if (save_bmp(bmp.c_str(), back_buffer, palette) != 0) {
+    fprintf(stderr, "could not write %s\n", bmp.c_str());
+    exit(1);
+  }
+  const std::string convert = "convert '" + bmp + "' '" + png + "' && rm '" + bmp + "'";
+  if (system(convert.c_str()) != 0) {
+    fprintf(stderr, "could not convert %s\n", bmp.c_str());
+    exit(1);
+  }
+  printf("frame %4d: %s\n", frames_run, png.c_str());
+}
+
+void run_frames(int count)
+{
+  for (int i = 0; i < count; i++) {
+    if (!run_main_loop_pass()) exit(0);
+    frames_run++;
+  }
+}
+
+// Runs frames until the scene has reached its moment; a staging that never gets there is a
+// fault worth hearing about.
+template <typename Moment> void run_until(const char *what, Moment reached)
+{
+  for (int i = 0; i < MAX_WAIT; i++) {
+    if (reached()) return;
+    run_frames(1);
+  }
+  fprintf(stderr, "the scene never reached its moment: %s\n", what);
+  exit(1);
+}
+
+void lay_tile(int player, int column, int row, char tile)
+{
+  BoardCell &cell = board[player][column][row];
+  cell.kind = static_cast<int>(TILES.find(tile));
+  cell.is_protected = cell.y_offset = cell.vanish_timer = 0;
+}
+
+// Lays tiles from `top_row` downwards in one column, a character a tile.
+void lay_column(int player, int column, int top_row, const char *tiles)
+{
+  for (int i = 0; tiles[i] != '\0'; i++) lay_tile(player, column, top_row + i, tiles[i]);
+}
+
+void lay_row(int player, int row, const char *tiles)
+{
+  for (int column = 0; column < BOARD_COLUMNS; column++)
+    lay_tile(player, column, row, tiles[column]);
+}
+
+void update_power_of(int player)
+{
+  current_player = player;
+  update_power(false);
+}
+
+// The join menu's one-player start, with the count-in skipped and the blocks held back so
+// that only the laid tiles stand on the board.
+void start_one_player_game()
+{
+  game_mode = MODE_ONE_PLAYER;
+  PlayerSlot &slot = player_slots[0];
+  start_level(0, true);
+  reset_board(0, true);
+  redraw_lamp_column(0);
+  slot.state = STATE_PLAYING;
+  slot.blocks_to_clear = level_quota(slot.level);
+  falling_blocks[0].delay = BLOCKS_HELD_BACK;
+}
+
+// Two lamps charge together: a row of straights along the bottom and a row of other
+// conductors above it. Their clear scores and sends up a popup for every tile.
+void stage_clear()
+{
+  lay_row(0, 13, "------");
+  lay_row(0, 12, "-T^-+-");
+  update_power_of(0);
+
+  run_frames(4);
+  shoot("1a_powered_path");
+  run_frames(6);
+  shoot("1b_powered_path_6_frames_later");
+
+  run_until("the clear is armed", [] { return clear_phase[0] == CLEAR_ARMED; });
+  run_frames(3);
+  shoot("2_armed_clear");
+
+  run_until("the lamps fire", [] { return clear_phase[0] == CLEAR_RUNNING; });
+  run_frames(3);
+  shoot("3a_vanish");
+  run_frames(6);
+  shoot("3b_vanish_6_frames_later");
+
+  run_frames(30);
+  shoot("4a_clear_message_and_popups");
+  run_frames(30);
+  shoot("4b_clear_message_booked");
+}
+
+// The bottom lamp fires its last shot: it burns out, its pieces fall as sparks, and a
+// carrier brings the new lamp in from above the screen and takes the old one away.
+void stage_burn_out()
+{
+  run_until("the clear message ends", [] { return player_slots[0].clear_points == 0; });
+  run_frames(15);  // the last popups fade out
+  lay_row(0, 13, "------");
+  row_lamps[0][BOTTOM_LAMP].shots_left = 1;
+  update_power_of(0);
+
+  run_until("the bottom lamp burns out",
+            [] { return row_lamps[0][BOTTOM_LAMP].replacement != 0; });
+  run_frames(2);
+  shoot("5a_burn_out_sparks");
+  run_frames(6);
+  shoot("5b_sparks_and_carrier_arriving");
+  run_frames(50);
+  shoot("5c_carrier_arriving");
+  run_frames(50);
+  shoot("5d_carrier_docking");
+  run_until("the carrier leaves", [] { return lamp_carriers[0][BOTTOM_LAMP].phase == 1; });
+  run_frames(20);
+  shoot("5e_carrier_leaving");
+  run_until("the carrier has gone", [] { return lamp_carriers[0][BOTTOM_LAMP].x == 0; });
+}
+
+// A versus game ends: the right board overflows at the next block in its full first column.
+// Column 3 of both boards holds no conductor across, so no row is powered through.
+void stage_versus_end()
+{
+  game_mode = MODE_VERSUS;
+  for (int player = 0; player < 2; player++) {
+    player_slots[player].state = STATE_PLAYING;
+    start_level(player, true);
+    reset_board(player, true);
+    redraw_lamp_column(player);
+  }
+
+  lay_column(0, 0, 11, "r|L");
+  lay_column(0, 1, 12, "-J");
+  lay_column(0, 2, 13, "T");
+  lay_column(0, 3, 10, "'|||");
+  lay_column(0, 4, 12, "7J");
+  lay_column(0, 5, 9, "|L7|J");
+  update_power_of(0);
+  falling_blocks[0].delay = BLOCKS_HELD_BACK;
+
+  lay_column(1, 0, 1, "|L|r|J|-|T|L-");
+  lay_column(1, 1, 6, "7|Jr-^--");
+  lay_column(1, 2, 10, "|r|r");
+  lay_column(1, 3, 5, "|'||.|||'");
+  lay_column(1, 4, 8, "7|S|-r");
+  lay_column(1, 5, 3, "7|J|L7|||J|");
+  update_power_of(1);
+  FallingBlock &block = falling_blocks[1];
+  block.next_column = block.column = 0;
+  block.delay = 1;
+
+  run_frames(8);
+  shoot("6a_versus_overflow");
+  run_frames(32);
+  shoot("6b_versus_boards_bursting_and_fading");
+  run_until("the pictures have faded in",
+            [] { return player_slots[0].state == STATE_WINNER_FADE_OUT; });
+  shoot("6c_versus_winner_and_loser");
+  run_frames(30);
+  shoot("6d_versus_pictures_fading_out");
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+  if (argc < 2) {
+    fprintf(stderr, "usage: %s FOLDER [SEED]\n", argv[0]);
+    return 2;
+  }
+  shot_folder = argv[1];
+  // A fixed seed stages the same lamps, sparks and supply every run.
+  srand(argc > 2 ? static_cast<unsigned>(atoi(argv[2])) : 1u);
+  if (initialise_game()) return 1;
+  reset_control_bindings();
+  enter_main_loop();
+  run_frames(2);
+
+  start_one_player_game();
+  stage_clear();
+  stage_burn_out();
+  stage_versus_end();
+
+  destroy_global_bitmaps();
+  unload_datafile(game_data);
+  return 0;
+}
+END_OF_MAIN()
