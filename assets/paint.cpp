@@ -59,7 +59,14 @@ void radial_glow(BITMAP *picture, int cx, int cy, int radius, int colour, bool m
       if (distance > 1) continue;
       const float strength = (1 - distance) * (1 - distance);
       const int under = getpixel(picture, x, y);
-      const int base = masked && under == mask_colour() ? makecol(0, 0, 0) : under;
-      putpixel(picture, x, y, mix(base, colour, strength));
+      if (masked && under == mask_colour()) {
+        // Over nothing the glow is drawn translucently as a whole: a dark rim would darken
+        // what lies under it. Its edge thins out in an ordered dither instead.
+        static const int BAYER[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
+        if (strength * 2.5f * 16 > BAYER[y & 3][x & 3] + 0.5f)
+          putpixel(picture, x, y, mix(colour, makecol(255, 255, 255), strength));
+        continue;
+      }
+      putpixel(picture, x, y, mix(under, colour, strength));
     }
 }

@@ -22,6 +22,7 @@
 #include "shell/main_loop.h"
 #include "shell/player_slots.h"
 #include "shell/resources.h"
+#include "shell/resource_check.h"
 #include "shell/startup.h"
 
 namespace {
@@ -224,6 +225,7 @@ int main(int argc, char *argv[])
   shot_folder = argv[1];
   // A fixed seed stages the same lamps, sparks and supply every run.
   srand(argc > 2 ? static_cast<unsigned>(atoi(argv[2])) : 1u);
+  expected_resource_digest = BUILT_RESOURCE_DIGEST;
   if (initialise_game()) return 1;
   reset_control_bindings();
   enter_main_loop();
