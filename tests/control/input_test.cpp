@@ -21,41 +21,46 @@ protected:
   {
     reset_fake_platform();
     reset_game_state();
-    input_delay[0] = input_delay[1] = 5;  // the next call may act
   }
 
   static PlayerSlot &slot() { return player_slots[current_player]; }
 
-  // One call with these of the player's keys held.
-  static void call(std::initializer_list<PlayerAction> held)
+  // One call, ready to act, with these of the player's keys held.
+  static void act(std::initializer_list<PlayerAction> held)
   {
+    input_delay[current_player] = 5;
     for (PlayerAction action : held) key[control_bindings[current_player].keys[action]] = 1;
     handle_player_input();
     for (PlayerAction action : held) key[control_bindings[current_player].keys[action]] = 0;
   }
-
-  static void ready() { input_delay[current_player] = 5; }
 };
 
-TEST_F(Input, HeldKeysRepeatEverySixCallsAndStopAtTheEdges)
+TEST_F(Input, HeldKeysRepeatEverySixCallsStopAtTheEdgesAndTurnTiles)
 {
   current_player = 1;
   std::vector<int> columns;
-  for (int call_number = 0; call_number < 19; call_number++) {
-    call({ACTION_MOVE_RIGHT, ACTION_MOVE_DOWN});
+  for (int call = 0; call < 19; call++) {
+    key[KEY_RIGHT] = key[KEY_DOWN] = 1;
+    handle_player_input();
     columns.push_back(slot().cursor_column);
   }
-  EXPECT_EQ(columns[0], 4);
-  EXPECT_EQ(columns[5], 4);
-  EXPECT_EQ(columns[6], 5);
-  EXPECT_EQ(columns[18], 5) << "column 5 is the last";
+  EXPECT_EQ(columns, std::vector<int>({3, 3, 3, 3, 3, 4, 4, 4, 4, 4, 4, 5, 5, 5, 5, 5, 5, 5, 5}));
   EXPECT_EQ(slot().cursor_row, 13);
   EXPECT_EQ(fake.mouse_speed_x, 0) << "a keyboard player's mouse is left alone";
-  EXPECT_EQ(mouse_x, 0);
-
-  ready();
-  call({ACTION_MOVE_LEFT, ACTION_MOVE_RIGHT});
+  key[KEY_RIGHT] = key[KEY_DOWN] = 0;
+  act({ACTION_MOVE_LEFT, ACTION_MOVE_RIGHT});
   EXPECT_EQ(slot().cursor_column, 4) << "right is blocked, left still moves";
+
+  BoardCell &cell = board[1][4][13];
+  cell.kind = 3;
+  act({ACTION_TURN_RIGHT});
+  EXPECT_EQ(cell.kind, 4);
+  act({ACTION_TURN_LEFT, ACTION_TURN_RIGHT});
+  EXPECT_EQ(cell.kind, 4) << "left then right in one call";
+  clear_phase[1] = CLEAR_RUNNING;
+  act({ACTION_TURN_RIGHT});
+  EXPECT_EQ(cell.kind, 4) << "no turn while a clear runs";
+  EXPECT_EQ(sounds_played(ITEM_SOUND_CLICK), 3);
 }
 
 TEST_F(Input, DragsMoveTheTileAndItsProtectionRefusedDragsOnlyMoveTheCursor)
@@ -63,83 +68,44 @@ TEST_F(Input, DragsMoveTheTileAndItsProtectionRefusedDragsOnlyMoveTheCursor)
   BoardCell &from = board[0][3][10];
   from.kind = 7;
   from.is_protected = 1;
-  call({ACTION_DRAG_BLOCK, ACTION_MOVE_RIGHT, ACTION_MOVE_LEFT});
+  act({ACTION_DRAG_BLOCK, ACTION_MOVE_RIGHT, ACTION_MOVE_LEFT});
   EXPECT_EQ(from.kind, 7) << "dragged right and back left in one call";
-  EXPECT_EQ(board[0][4][10].kind, TILE_EMPTY);
   EXPECT_EQ(sounds_played(ITEM_SOUND_DRAG), 2);
-
-  ready();
-  call({ACTION_DRAG_BLOCK, ACTION_MOVE_LEFT});
+  act({ACTION_DRAG_BLOCK, ACTION_MOVE_LEFT});
   EXPECT_EQ(board[0][2][10].kind, 7);
   EXPECT_EQ(board[0][2][10].is_protected, 1);
   EXPECT_EQ(from.kind, TILE_EMPTY);
 
-  // Each refusal: the tile stays, the cursor still moves left.
-  auto refused = [](const char *why, auto arrange) {
+  auto refused = [](const char *why, void (*arrange)()) {
     reset_game_state();
-    input_delay[0] = 5;
     board[0][3][10].kind = 7;
     arrange();
-    call({ACTION_DRAG_BLOCK, ACTION_MOVE_LEFT});
-    EXPECT_EQ(board[0][3][10].kind, 7) << why;
+    const int kind = board[0][3][10].kind, target = board[0][2][10].kind;
+    act({ACTION_DRAG_BLOCK, ACTION_MOVE_LEFT});
+    EXPECT_EQ(board[0][3][10].kind, kind) << why;
+    EXPECT_EQ(board[0][2][10].kind, target) << why;
     EXPECT_EQ(player_slots[0].cursor_column, 2) << why;
   };
-  const size_t drags = fake.sounds.size();
   refused("target taken", [] { board[0][2][10].kind = 1; });
   refused("tile sinking", [] { board[0][3][10].y_offset = 2; });
   refused("column above the target sinking", [] { board[0][2][9].y_offset = 17; });
   refused("the falling block's cell", [] { falling_blocks[0].column = 2, falling_blocks[0].row = 10; });
-  refused("just below the falling block", [] { falling_blocks[0].column = 2, falling_blocks[0].row = 9; });
+  refused("just below it", [] { falling_blocks[0].column = 2, falling_blocks[0].row = 9; });
   refused("a clear is armed", [] { clear_phase[0] = CLEAR_ARMED; });
-  EXPECT_EQ(fake.sounds.size(), drags);
-
-  reset_game_state();
-  input_delay[0] = 5;
-  call({ACTION_DRAG_BLOCK, ACTION_MOVE_LEFT});
-  EXPECT_EQ(board[0][2][10].kind, TILE_EMPTY) << "an empty cell drags nothing";
-}
-
-TEST_F(Input, TurnsChangeTheKindUnlessTheCellIsEmptyOrAClearIsUnderWay)
-{
-  BoardCell &cell = board[0][3][10];
-  cell.kind = 3;
-  call({ACTION_TURN_RIGHT});
-  EXPECT_EQ(cell.kind, 4);
-  ready();
-  call({ACTION_TURN_LEFT, ACTION_TURN_RIGHT});
-  EXPECT_EQ(cell.kind, 4) << "left then right in one call";
-  EXPECT_EQ(sounds_played(ITEM_SOUND_CLICK), 3);
-  EXPECT_EQ(fake.sounds.back().frequency, 400);
-
-  clear_phase[0] = CLEAR_RUNNING;
-  ready();
-  call({ACTION_TURN_RIGHT});
-  cell.kind = TILE_EMPTY;
-  clear_phase[0] = CLEAR_NONE;
-  ready();
-  call({ACTION_TURN_RIGHT});
-  EXPECT_EQ(cell.kind, TILE_EMPTY);
-  EXPECT_EQ(sounds_played(ITEM_SOUND_CLICK), 3);
+  refused("an empty cell", [] { board[0][3][10].kind = TILE_EMPTY; });
+  EXPECT_EQ(sounds_played(ITEM_SOUND_DRAG), 3);
 }
 
 TEST_F(Input, SixPauseTogglesInARowLeaveTheGameAMoveBetweenStartsTheCountAgain)
 {
-  auto toggle_pause = [](int times) {
-    while (times-- > 0) {
-      ready();
-      call({ACTION_PAUSE});
-    }
-  };
-  toggle_pause(4);
-  ready();
-  call({ACTION_MOVE_UP});
+  for (int toggle = 0; toggle < 4; toggle++) act({ACTION_PAUSE});
+  act({ACTION_MOVE_UP});
   EXPECT_EQ(slot().cursor_row, 9);
-  toggle_pause(5);
+  for (int toggle = 0; toggle < 5; toggle++) act({ACTION_PAUSE});
   EXPECT_EQ(slot().state, STATE_PAUSED);
-  ready();
-  call({ACTION_MOVE_UP});
+  act({ACTION_MOVE_UP});
   EXPECT_EQ(slot().cursor_row, 9) << "nothing moves while paused";
-  toggle_pause(1);
+  act({ACTION_PAUSE});
   EXPECT_EQ(slot().state, STATE_JOIN_MENU);
   EXPECT_EQ(menu_selection[0], 0);
 }
@@ -151,23 +117,19 @@ TEST_F(Input, ThePointerAsksForMovesPastItsDeadZonesAndIsPulledBackToTheCursor)
   const int ax = 365 + 3 * 30 + 18, ay = 10 * 30 + 13;
   mouse_x = ax + 2;
   mouse_y = ay - 1;
-  handle_player_input();
-  EXPECT_EQ(slot().cursor_column, 3) << "inside the dead zones";
-  EXPECT_EQ(slot().cursor_row, 10);
+  act({});
+  EXPECT_EQ(slot().cursor_column * 100 + slot().cursor_row, 310) << "inside the dead zones";
   EXPECT_EQ(fake.mouse_range[0], 365 + 18);
   EXPECT_EQ(fake.mouse_range[3], 435);
 
-  ready();
   mouse_x = ax + 3;
   mouse_y = ay - 2;
-  handle_player_input();
-  EXPECT_EQ(slot().cursor_column, 4);
-  EXPECT_EQ(slot().cursor_row, 9);
+  act({});
+  EXPECT_EQ(slot().cursor_column * 100 + slot().cursor_row, 409);
   EXPECT_EQ(mouse_x, ax + 30);
   EXPECT_EQ(mouse_y, ay - 30);
 
-  // Travel between actions asks for nothing: the pointer is pulled back to the cursor.
-  mouse_x = ax + 100;
+  mouse_x = ax + 100;  // travel between actions asks for nothing
   handle_player_input();
   EXPECT_EQ(mouse_x, ax + 30);
   EXPECT_EQ(mouse_move_request[1][REQUEST_RIGHT], 0);
@@ -180,14 +142,13 @@ TEST_F(Input, Mouse2AndMouse3TurnOppositeWaysOnTheSameRollMouse1WithTheRightButt
                            Case{DEVICE_MOUSE2, -1, 0, 6}, Case{DEVICE_MOUSE1, +1, 0, 3},
                            Case{DEVICE_MOUSE1, 0, 2, 6}}) {
     reset_game_state();
-    ready();
     control_bindings[0].device = test.device;
     board[0][3][10].kind = 3;
     mouse_x = 108;
     mouse_y = 313;
     mouse_z = test.wheel;
     mouse_b = test.buttons;
-    handle_player_input();
+    act({});
     EXPECT_EQ(board[0][3][10].kind, test.expected) << test.device << " " << test.wheel;
     EXPECT_EQ(last_wheel_position, test.wheel);
   }
