@@ -107,7 +107,16 @@ TEST(Dropping, BlocksFallIntoTheColumnsInTurnAndWaitAtLeastThreePasses)
   start_game(MODE_ONE_PLAYER, 1);
   // At difficulty 1 on level 1 a block waits 24 passes, then falls a row per pass into row 13.
   EXPECT_EQ(passes_until_landing(), 24 + 13);
-  for (int block = 1; block < 7; block++) passes_until_landing();
+  // They come faster: a step after ten landings while the speed is 0 or 1, after nine while
+  // it is 2 or 3, after eight at 4; each step takes two passes off the wait.
+  std::vector<int> speed_ups;
+  for (int landing = 2; landing <= 46; landing++) {
+    const int speed = player_slots[0].speed_step;
+    passes_until_landing();
+    if (player_slots[0].speed_step != speed) speed_ups.push_back(landing);
+  }
+  EXPECT_EQ(speed_ups, (std::vector<int>{10, 20, 29, 38, 46}));
+  EXPECT_EQ(falling_blocks[0].delay, 25 - 2 * 5);
   for (int block = 0; block < 7; block++)
     EXPECT_EQ(board[0][block % 6][13 - block / 6].kind, kinds_of(0)[block]) << block;
 
