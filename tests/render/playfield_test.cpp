@@ -157,6 +157,39 @@ TEST_F(PlayfieldTest, RestingTilesShowTheirPowerMovingOrDoomedOnesAreDark)
   EXPECT_EQ(at(0, 13, 2, 15), marker(0, 1));
 }
 
+TEST_F(PlayfieldTest, PreviewIsDimmedButForTheNextDropAndJoinsTheFadeAtALevelsEnd)
+{
+  auto preview = [] {
+    std::vector<int> shown;
+    for (int column = 0; column < BOARD_COLUMNS; column++) shown.push_back(at(column, 0, 15, 15));
+    return shown;
+  };
+  // The previews as they must show over the background, at alpha 85 but in one column.
+  auto previews = [](int dimmed, int next, int next_alpha) {
+    BITMAP *pixel = create_bitmap(1, 1);
+    std::vector<int> shown;
+    for (int column = 0; column < BOARD_COLUMNS; column++) {
+      clear_to_color(pixel, mask());
+      set_trans_blender(0, 0, 0, column == next ? next_alpha : dimmed);
+      draw_trans_sprite(pixel, tile_sprites[0][column + 1], 0, 0);
+      shown.push_back(getpixel(pixel, 0, 0));
+    }
+    destroy_bitmap(pixel);
+    return shown;
+  };
+  for (int column = 0; column < BOARD_COLUMNS; column++) put(column, 0, column + 1);
+  falling_blocks[0].next_column = 4;
+  draw();
+  EXPECT_EQ(preview(), previews(85, 4, 255));
+  player_slots[0].state = STATE_LEVEL_COMPLETE;
+  player_slots[0].fade_alpha = 100;
+  draw();
+  EXPECT_EQ(preview(), previews(85, 4, 155));
+  player_slots[0].fade_alpha = 200;
+  draw();
+  EXPECT_EQ(preview(), previews(55, 4, 55));
+}
+
 TEST_F(PlayfieldTest, PreparedSpritesHaveEveryPoweredConductorFilledFromItsSeed)
 {
   prepare_play_screen();  // the game's own sprites in place of the markers
