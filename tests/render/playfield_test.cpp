@@ -190,20 +190,6 @@ TEST_F(PlayfieldTest, PreviewIsDimmedButForTheNextDropAndJoinsTheFadeAtALevelsEn
   EXPECT_EQ(preview(), previews(55, 4, 55));
 }
 
-TEST_F(PlayfieldTest, PreparedSpritesHaveEveryPoweredConductorFilledFromItsSeed)
-{
-  prepare_play_screen();  // the game's own sprites in place of the markers
-  const int powered = getpixel(tile_sprites[1][1], 2, 15);
-  for (int kind = 1; kind <= TILE_KIND_COUNT; kind++) {
-    put(2, 13, kind, POWER_CONNECTED).power2 = POWER_CONNECTED;
-    draw();
-    int unfilled = 0;
-    for (int dy = 0; dy < 30; dy++)
-      for (int dx = 0; dx < 30; dx++) unfilled += at(2, 13, dx, dy) == powered;
-    EXPECT_EQ(unfilled, 0) << kind;
-  }
-}
-
 TEST_F(PlayfieldTest, HighColumnsGetOverlaysAtTheirCellsAndBeepUnlessPaused)
 {
   for (int column : {3, 4, 5}) put(column, column, 5);
