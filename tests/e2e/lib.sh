@@ -1,9 +1,7 @@
-# Shared set-up for the end-to-end tests: the real game in its own Xvfb, with a HOME whose
-# ALSA configuration records the game's sound to a file, and a stand-in for xmessage that
-# writes the game's message boxes to a file instead of waiting for a click.
-#
+# Shared set-up for the end-to-end tests: the real game in its own Xvfb, with a HOME whose ALSA
+# configuration records the game's sound to a file, and a stand-in for xmessage that writes the
+# game's message boxes to a file instead of waiting for a click.
 # Usage in a test: source lib.sh "$@"   (arguments: the game binary, the build directory)
-
 set -u
 GAME=$1
 BUILD_DIR=$2
@@ -13,21 +11,10 @@ mkdir -p "$HOME" "$WORK/bin" "$WORK/run"
 SOUND_FILE=$WORK/sound.raw
 MESSAGES=$WORK/messages.txt
 XVFB_PID=
-
-cat > "$HOME/.asoundrc" <<ASOUND
-pcm.!default {
-  type file
-  slave.pcm "null"
-  file "$SOUND_FILE"
-  format "raw"
-}
-ASOUND
-
-cat > "$WORK/bin/xmessage" <<XMESSAGE
-#!/bin/sh
-for last; do :; done
-printf '%s\n' "\$last" >> "$MESSAGES"
-XMESSAGE
+printf 'pcm.!default {\n type file\n slave.pcm "null"\n file "%s"\n format "raw"\n}\n' \
+  "$SOUND_FILE" > "$HOME/.asoundrc"
+printf '#!/bin/sh\nfor last; do :; done\nprintf "%%s\\n" "$last" >> "%s"\n' "$MESSAGES" \
+  > "$WORK/bin/xmessage"
 chmod +x "$WORK/bin/xmessage"
 export PATH=$WORK/bin:$PATH
 
@@ -39,10 +26,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
+fail() { echo "FAIL: $*" >&2; exit 1; }
 
 start_display() {
   local number
@@ -61,18 +45,14 @@ start_display() {
   fail "no Xvfb display could be started"
 }
 
-# Runs the game in the background from a folder holding the built resource files.
+# Runs the game in the background from a folder holding the built resource files, and waits
+# for its window.
 start_game() {
   cp "$BUILD_DIR/korvanta.dat" "$BUILD_DIR/patches.dat" "$WORK/run/"
   (cd "$WORK/run" && exec "$GAME" >"$WORK/stdout" 2>"$WORK/stderr") &
   GAME_PID=$!
-  wait_for_window
-}
-
-wait_for_window() {
   for _ in $(seq 100); do
-    WINDOW=$(xdotool search --name '^Korvanta$' 2>/dev/null | head -n 1)
-    [ -n "$WINDOW" ] && sleep 0.5 && return 0
+    xdotool search --name '^Korvanta$' >/dev/null 2>&1 && sleep 0.5 && return 0
     kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before opening its window: $(cat "$WORK/stderr")"
     sleep 0.1
   done
@@ -80,30 +60,26 @@ wait_for_window() {
 }
 
 # Holds a key long enough for the game to see it in its key array.
-hold_key() {
-  xdotool keydown "$1"
-  sleep "${2:-0.15}"
-  xdotool keyup "$1"
-}
+hold_key() { xdotool keydown "$1"; sleep 0.15; xdotool keyup "$1"; }
 
-# Waits for the game to end and sets EXIT_CODE.
-wait_for_exit() {
-  local seconds=${1:-10}
-  for _ in $(seq $((seconds * 10))); do
+# Waits for the game to end and checks that its exit code is 0.
+expect_clean_exit() {
+  for _ in $(seq 60); do
     if ! kill -0 "$GAME_PID" 2>/dev/null; then
       wait "$GAME_PID"
-      EXIT_CODE=$?
+      local code=$?
       GAME_PID=
-      return 0
+      [ "$code" = 0 ] || fail "the game exited with $code"
+      echo "1 passed, 0 failed"
+      exit 0
     fi
     sleep 0.1
   done
-  fail "the game did not end within $seconds seconds"
+  fail "the game did not end within 6 seconds"
 }
 
-screenshot() {
-  xwd -root -silent | convert xwd:- "$1"
-}
+# Keeps a screenshot when KORVANTA_SHOTS names a folder for them.
+shot() { [ -z "${KORVANTA_SHOTS:-}" ] || xwd -root -silent | convert xwd:- "$KORVANTA_SHOTS/$1.png"; }
 
 # The colour of one screen pixel, as "r,g,b" in 0..255.
 pixel() {
