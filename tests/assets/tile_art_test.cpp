@@ -78,26 +78,26 @@ TEST(ConductorPatterns, MeetAtEdgeMiddlesTurnWithTheTablesAndHaveTheirFamilysCon
 
 int mark(int conductor) { return conductor == 1 ? makecol(0, 255, 0) : makecol(0, 255, 255); }
 
-// Tiles drawn by the playfield with the game's own sprites on a board of their own. The fills
+// Tiles drawn by the playfield with the game's own sprites, alone on the board. The fills
 // paint plain marks: power from the left the first conductor's, power from the lamps the
 // second's, so that a pixel says which conductor was filled there.
 class TileLooks : public ::testing::Test {
 protected:
-  const ResourceItem patterns[2] = {ITEM_PATTERN_FROM_LEFT, ITEM_PATTERN_FROM_RIGHT};
-  BITMAP *saved[2];
+  BITMAP *real_patterns[2];
+  BoardCell &cell = board[0][2][13];
 
   void SetUp() override
   {
     prepare_play_screen();
     for (int i = 0; i < 2; i++) {
-      BITMAP *pattern = item_bitmap(patterns[i]);
-      saved[i] = create_bitmap(pattern->w, pattern->h);
-      blit(pattern, saved[i], 0, 0, 0, 0, pattern->w, pattern->h);
-      clear_to_color(pattern, mark(i + 1));
+      real_patterns[i] = item_bitmap(ResourceItem(ITEM_PATTERN_FROM_LEFT + i));
+      BITMAP *plain = create_bitmap(16, 16);
+      clear_to_color(plain, mark(i + 1));
+      game_data[ITEM_PATTERN_FROM_LEFT + i].dat = plain;
     }
-    for (int column = 0; column < BOARD_COLUMNS; column++)
-      for (int row = 0; row < BOARD_ROWS; row++)
-        board[0][column][row] = {BOARD_LEFT + CELL * column, BOARD_TOP + CELL * row};
+    for (auto &column : board[0])
+      for (BoardCell &other : column) other = BoardCell{};
+    cell = {BOARD_LEFT + 2 * CELL, BOARD_TOP + 13 * CELL};
     player_slots[0] = PlayerSlot{};
     player_slots[0].state = STATE_PLAYING;
     clear_phase[0] = CLEAR_NONE;
@@ -107,21 +107,20 @@ protected:
   void TearDown() override
   {
     for (int i = 0; i < 2; i++) {
-      blit(saved[i], item_bitmap(patterns[i]), 0, 0, 0, 0, saved[i]->w, saved[i]->h);
-      destroy_bitmap(saved[i]);
+      destroy_bitmap(item_bitmap(ResourceItem(ITEM_PATTERN_FROM_LEFT + i)));
+      game_data[ITEM_PATTERN_FROM_LEFT + i].dat = real_patterns[i];
     }
   }
 };
 
-// No powered core is left once a tile is drawn; no fill lies on the outermost ring, where it
-// would run into a neighbour, and two fills never touch, else a moving pattern could carry
-// one into the other. Drawn all dark or all powered, bridges and splits are their own sprites
-// but for the fills: bars and quarters line up. Each fill reaches the edges its conductor
-// joins in the pattern, and no other.
+// Every tile lies on its pair's background. No powered core is left once it is drawn; no fill
+// lies on the outermost ring, where it would run into a neighbour, and two fills never touch,
+// else a moving pattern could carry one into the other. Drawn all dark or all powered, bridges
+// and splits are their own sprites but for the fills: bars and quarters line up. Each fill
+// reaches the edges its conductor joins in the pattern, and no other.
 TEST_F(TileLooks, PoweredConductorsAreFilledWholeAndApartFromTheirSeeds)
 {
   const int core = getpixel(item_bitmap(ITEM_TILE_PIECES), 2, CELL + 15);
-  BoardCell &cell = board[0][2][13];
   BITMAP *map = create_bitmap_ex(8, PATTERN_SIZE, PATTERN_SIZE);
   for (int pair : {0, 2})
     for (int kind = 1; kind <= TILE_KINDS; kind++) {
@@ -135,10 +134,12 @@ TEST_F(TileLooks, PoweredConductorsAreFilledWholeAndApartFromTheirSeeds)
         cell.power = on[1] ? POWER_FROM_LEFT : POWER_DEAD;
         cell.power2 = on[2] ? POWER_FROM_RIGHT : POWER_DEAD;
         draw_playfield();
+        auto drawn = [&](int x, int y) { return getpixel(back_buffer, cell.x + x, cell.y + y); };
+        EXPECT_EQ(drawn(0, 0), getpixel(item_bitmap(ITEM_TILE_CELLS), 15 * pair, 0));
         BITMAP *const sprite = lit % 3 == 0 || !two ? tile_sprites[pair + (lit != 0)][kind] : nullptr;
         for (int y = 0; y < CELL; y++)
           for (int x = 0; x < CELL; x++) {
-            const int colour = getpixel(back_buffer, cell.x + x, cell.y + y);
+            const int colour = drawn(x, y), other = colour == mark(1) ? mark(2) : mark(1);
             const bool filled = colour == mark(1) || colour == mark(2);
             ASSERT_NE(colour, core) << "not filled at " << x << "," << y;
             if (sprite) {
@@ -146,15 +147,12 @@ TEST_F(TileLooks, PoweredConductorsAreFilledWholeAndApartFromTheirSeeds)
             }
             if (!filled) continue;
             ASSERT_TRUE(x > 0 && x < CELL - 1 && y > 0 && y < CELL - 1) << x << "," << y;
-            const int other = colour == mark(1) ? mark(2) : mark(1);
-            ASSERT_FALSE(getpixel(back_buffer, cell.x + x + 1, cell.y + y) == other ||
-                         getpixel(back_buffer, cell.x + x, cell.y + y + 1) == other)
+            ASSERT_FALSE(drawn(x + 1, y) == other || drawn(x, y + 1) == other)
                 << "fills meet at " << x << "," << y;
           }
         for (int e = 0; e < EDGES; e++) {
           const int c = _getpixel(map, PATTERN_EDGE[e].x, PATTERN_EDGE[e].y);
-          const int colour =
-              getpixel(back_buffer, cell.x + PICTURE_EDGE[e].x, cell.y + PICTURE_EDGE[e].y);
+          const int colour = drawn(PICTURE_EDGE[e].x, PICTURE_EDGE[e].y);
           const int want = (c == 1 || c == 2) && on[c] ? mark(c) : -1;
           EXPECT_EQ(colour == mark(1) || colour == mark(2) ? colour : -1, want) << "edge " << e;
         }

@@ -1,6 +1,6 @@
-// The playfield drawing on a board laid out by hand. Tile sprites and overlays are painted
-// as plain markers and the background in the transparent colour, so that a pixel says what
-// was drawn there; the datafile's vanish strip, digits, patterns and cursor are real.
+// The playfield drawing on a board laid out by hand. Tile sprites and overlays are painted as
+// plain markers and the background in the transparent colour, so that a pixel says what was
+// drawn there; the datafile's vanish strip, digits, patterns and cursor are real.
 #include <allegro.h>
 #include <allegro/internal/aintern.h>
 #include <gtest/gtest.h>
@@ -41,17 +41,18 @@ protected:
     clear_to_color(cell_overlay_sprites[1], danger());
     clear_to_color(background_buffer, mask());
     clear_to_color(level_panels[0], mask());
-    for (int player = 0; player < 2; player++)
+    for (int player = 0; player < 2; player++) {
       for (int column = 0; column < BOARD_COLUMNS; column++)
         for (int row = 0; row < BOARD_ROWS; row++)
           board[player][column][row] = {25 + 30 * column + 365 * player, 20 + 30 * row};
-    for (PlayerSlot &slot : player_slots) slot = {};
+      player_slots[player] = {};
+      clear_phase[player] = CLEAR_NONE;
+      board_draw_count[player] = 0;
+    }
     player_slots[0].state = STATE_PLAYING;
-    clear_phase[0] = clear_phase[1] = CLEAR_NONE;
     power_pattern_phase = 0.0f;
     warning_alpha = 220;
     warning_alpha_step = 1;
-    board_draw_count[0] = board_draw_count[1] = 0;
     current_player = 0;
   }
 
@@ -83,22 +84,20 @@ protected:
   static bool copies(BITMAP *target, int x, int y, ResourceItem item, int sx, int w, int h)
   {
     for (int j = 0; j < h; j++)
-      for (int i = 0; i < w; i++) {
-        const int colour = sx < 0 ? mask() : getpixel(item_bitmap(item), sx + i, j);
-        if (getpixel(target, x + i, y + j) != colour) return false;
-      }
+      for (int i = 0; i < w; i++)
+        if (getpixel(target, x + i, y + j) != (sx < 0 ? mask() : getpixel(item_bitmap(item), sx + i, j)))
+          return false;
     return true;
   }
 };
 
-TEST_F(PlayfieldTest, Level1FadesInCountsDownWithTicksThenPlayBegins)
+TEST_F(PlayfieldTest, CountInShowsThePanelThenCountsTheQuotaDownWithTicksAndStartsPlay)
 {
   PlayerSlot &slot = player_slots[0];
   slot.state = STATE_LEVEL_START;
   slot.level = 1;
   auto slot_holds = [](int index, int digit) {  // digit -1: the slot is empty
-    const int source_x = digit < 0 ? -1 : 18 * digit;
-    return copies(level_panels[0], 19 * index, 107, ITEM_DIGITS, source_x, 18, 20);
+    return copies(level_panels[0], 19 * index, 107, ITEM_DIGITS, digit < 0 ? -1 : 18 * digit, 18, 20);
   };
   draw(51);  // the fade-in
   for (int left = 29; left >= 0; left--) {  // the tens slot empties below 10
@@ -112,19 +111,15 @@ TEST_F(PlayfieldTest, Level1FadesInCountsDownWithTicksThenPlayBegins)
   draw();
   EXPECT_EQ(slot.state, STATE_PLAYING);
   EXPECT_EQ(slot.fade_alpha, 250) << "the fade-out starts in the call that begins play";
-}
 
-TEST_F(PlayfieldTest, Level3CountsByThreeWhileMoreThanFiftyRemainThenByOne)
-{
+  // Level 3 on the right counts by three while more than 50 remain, then by one.
   current_player = 1;
-  PlayerSlot &slot = player_slots[1];
-  slot.state = STATE_LEVEL_START;
-  slot.level = 3;
+  player_slots[1].state = STATE_LEVEL_START;
+  player_slots[1].level = 3;
   std::vector<int> counted, expected;
-  for (int value = 3; value <= 42; value += 3) expected.push_back(value);
-  for (int value = 43; value <= 90; value++) expected.push_back(value);
-  for (draw(52); slot.state == STATE_LEVEL_START && counted.size() < 100; draw())
-    counted.push_back(slot.blocks_to_clear);
+  for (int value = 3; value <= 90; value += value < 42 ? 3 : 1) expected.push_back(value);
+  for (draw(52); player_slots[1].state == STATE_LEVEL_START && counted.size() < 100; draw())
+    counted.push_back(player_slots[1].blocks_to_clear);
   EXPECT_EQ(counted, expected);
   EXPECT_EQ(fake.sounds.back().pan, 255);
 }
@@ -159,35 +154,28 @@ TEST_F(PlayfieldTest, RestingTilesShowTheirPowerMovingOrDoomedOnesAreDark)
 
 TEST_F(PlayfieldTest, PreviewIsDimmedButForTheNextDropAndJoinsTheFadeAtALevelsEnd)
 {
-  auto preview = [] {
-    std::vector<int> shown;
-    for (int column = 0; column < BOARD_COLUMNS; column++) shown.push_back(at(column, 0, 15, 15));
-    return shown;
-  };
-  // The previews as they must show over the background, at alpha 85 but in one column.
-  auto previews = [](int dimmed, int next, int next_alpha) {
-    BITMAP *pixel = create_bitmap(1, 1);
-    std::vector<int> shown;
-    for (int column = 0; column < BOARD_COLUMNS; column++) {
-      clear_to_color(pixel, mask());
-      set_trans_blender(0, 0, 0, column == next ? next_alpha : dimmed);
-      draw_trans_sprite(pixel, tile_sprites[0][column + 1], 0, 0);
-      shown.push_back(getpixel(pixel, 0, 0));
-    }
-    destroy_bitmap(pixel);
-    return shown;
-  };
   for (int column = 0; column < BOARD_COLUMNS; column++) put(column, 0, column + 1);
   falling_blocks[0].next_column = 4;
+  // Each preview drawn as it must show: at alpha `dimmed` but in the next drop's column.
+  auto expect_preview = [](int dimmed, int next_alpha) {
+    BITMAP *pixel = create_bitmap(1, 1);
+    for (int column = 0; column < BOARD_COLUMNS; column++) {
+      clear_to_color(pixel, mask());
+      set_trans_blender(0, 0, 0, column == 4 ? next_alpha : dimmed);
+      draw_trans_sprite(pixel, tile_sprites[0][column + 1], 0, 0);
+      EXPECT_EQ(at(column, 0, 15, 15), getpixel(pixel, 0, 0)) << "column " << column;
+    }
+    destroy_bitmap(pixel);
+  };
   draw();
-  EXPECT_EQ(preview(), previews(85, 4, 255));
+  expect_preview(85, 255);
   player_slots[0].state = STATE_LEVEL_COMPLETE;
   player_slots[0].fade_alpha = 100;
   draw();
-  EXPECT_EQ(preview(), previews(85, 4, 155));
+  expect_preview(85, 155);
   player_slots[0].fade_alpha = 200;
   draw();
-  EXPECT_EQ(preview(), previews(55, 4, 55));
+  expect_preview(55, 55);
 }
 
 TEST_F(PlayfieldTest, HighColumnsGetOverlaysAtTheirCellsAndBeepUnlessPaused)
@@ -242,7 +230,7 @@ TEST_F(PlayfieldTest, VanishRunsFrames0To7EmptiesTheCellThenTheClearEnds)
   EXPECT_EQ(clear_phase[1], CLEAR_RUNNING) << "only the drawn player's clear ends";
 }
 
-TEST_F(PlayfieldTest, WarningAlphaSwingsAndThePhaseMovesWithEveryShownBoard)
+TEST_F(PlayfieldTest, WarningAlphaSwingsThePhaseMovesWithEveryShownBoardAndTheCursorTurns)
 {
   player_slots[1].state = STATE_PLAYING;
   std::vector<int> alphas;
@@ -259,11 +247,8 @@ TEST_F(PlayfieldTest, WarningAlphaSwingsAndThePhaseMovesWithEveryShownBoard)
   player_slots[1].state = STATE_HIGH_SCORES;
   draw();
   EXPECT_FLOAT_EQ(power_pattern_phase, 60.0f) << "a hidden board advances nothing";
-}
 
-TEST_F(PlayfieldTest, CursorShowsFiveFramesOfFiveCallsEach)
-{
-  current_player = 1;
+  // The cursor shows five frames of five calls each, centred on its cell.
   player_slots[1].cursor_column = 5;
   player_slots[1].cursor_row = 13;
   for (int call = 0; call < 25; call++) {
