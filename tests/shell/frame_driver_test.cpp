@@ -2,6 +2,8 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "board/supply.h"
 #include "shell/frame_driver.h"
 #include "shell/global_bitmaps.h"
@@ -31,23 +33,21 @@ protected:
   }
 
   // Runs frames until the player leaves the state; returns how many it took.
-  int frames_in(int player, int state)
+  static int frames_in(int player, int state)
   {
     int frames = 0;
-    while (player_slots[player].state == state && frames < 1000) {
-      run_frame();
-      frames++;
-    }
+    for (; player_slots[player].state == state && frames < 1000; frames++) run_frame();
     return frames;
+  }
+
+  // Whether the back buffer shows the picture's pixel (px, py) at (x, y).
+  static bool shows(ResourceItem picture, int px, int py, int x, int y)
+  {
+    return getpixel(back_buffer, x, y) == getpixel(item_bitmap(picture), px, py);
   }
 };
 
-bool same_pixel(BITMAP *picture, int px, int py, int x, int y)
-{
-  return getpixel(back_buffer, x, y) == getpixel(picture, px, py);
-}
-
-TEST_F(FrameDriver, PacesTo33MillisecondsAndPresentsAllButTheLeftmost15Columns)
+TEST_F(FrameDriver, PacesTo33MillisecondsPresentsAllButTheLeftmost15ColumnsAndPulsesTheMenu)
 {
   clear_to_color(screen, makecol(0, 0, 255));
   clear_to_color(back_buffer, makecol(255, 0, 0));
@@ -55,34 +55,30 @@ TEST_F(FrameDriver, PacesTo33MillisecondsAndPresentsAllButTheLeftmost15Columns)
   EXPECT_EQ(fake.now_ms, 33);
   EXPECT_EQ(getpixel(screen, 14, 100), makecol(0, 0, 255));
   EXPECT_EQ(getpixel(screen, 15, 100), makecol(255, 0, 0));
-
   // A frame that already took longer starts the next one after a single 1 ms rest.
   tick_counter = 80;
   run_frame();
   EXPECT_EQ(fake.now_ms, 34);
   EXPECT_EQ(tick_counter, 0);
-}
 
-TEST_F(FrameDriver, MenuHighlightPulsesOnTheSelectionAndAPausedPlayerShowsThePause)
-{
   menu_selection[1] = 2;
   std::vector<int> pulse;
-  for (int frame = 0; frame < 57; frame++) {
+  for (int frame = 0; frame < 55; frame++) {
     run_frame();
     pulse.push_back(menu_pulse[0]);
   }
-  EXPECT_EQ((std::vector<int>{pulse[0], pulse[25], pulse[26], pulse[55], pulse[56]}),
-            (std::vector<int>{6, 31, 30, 1, 2}));
+  EXPECT_EQ((std::vector<int>{pulse[23], pulse[24], pulse[53], pulse[54]}),
+            (std::vector<int>{31, 30, 1, 2}));
   // Pulse 2 shows highlight frame 0 on entry 2 of the right menu.
-  EXPECT_TRUE(same_pixel(item_bitmap(ITEM_MENU_HIGHLIGHT), 0, 10, 365 + 37, 124 + 66 + 10));
-  EXPECT_TRUE(same_pixel(item_bitmap(ITEM_JOIN_MENU), 80, 20, 36 + 80, 80 + 20));
+  EXPECT_TRUE(shows(ITEM_MENU_HIGHLIGHT, 0, 10, 365 + 37, 124 + 66 + 10));
+  EXPECT_TRUE(shows(ITEM_JOIN_MENU, 80, 20, 36 + 80, 80 + 20));
 
   start_level(1, true);
   reset_board(1, true);
   player_slots[1].state = STATE_PAUSED;
   run_frame();
   BITMAP *pause = item_bitmap(ITEM_PAUSE);
-  EXPECT_TRUE(same_pixel(pause, pause->w / 2, pause->h / 2, 365 + 81 + pause->w / 2, 170 + pause->h / 2));
+  EXPECT_TRUE(shows(ITEM_PAUSE, pause->w / 2, pause->h / 2, 365 + 81 + pause->w / 2, 170 + pause->h / 2));
 }
 
 TEST_F(FrameDriver, LevelPanelFadesInOver86FramesAndOutOver85ThenTheNextLevelStarts)
@@ -93,7 +89,6 @@ TEST_F(FrameDriver, LevelPanelFadesInOver86FramesAndOutOver85ThenTheNextLevelSta
   slot.state = STATE_LEVEL_COMPLETE;
   slot.level_bonus = 500;
   slot.score = 1000;
-
   EXPECT_EQ(frames_in(0, STATE_LEVEL_COMPLETE), 86);
   EXPECT_EQ(slot.fade_alpha, 252) << "the fade-out begins in the same frame";
   EXPECT_EQ(frames_in(0, STATE_LEVEL_FADE_OUT), 84);
