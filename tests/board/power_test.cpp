@@ -97,11 +97,17 @@ TEST_F(PowerTest, EachConductorShowsWhichEdgesItIsJoinedTo)
           "  --  |  DD  ",
           "   ---|   DDD",    // the lamp is being replaced
           "------|LLLLLL",    // the new lamp has faded in past receiving
-          "------|CCCCCC*"});  // it is just still receiving
+          "------|CCCCCC*",   // it is just still receiving
+          "      |      ",
+          "------|LLL0RR",    // vanishing tiles and sinking ones conduct nothing
+          "      |      ",
+          "------|LLL0RR"});
   row_lamps[0][5].replacement = 2;
   row_lamps[0][6].replacement = row_lamps[0][7].replacement = 1;
   row_lamps[0][6].replace_alpha = 10;
   row_lamps[0][7].replace_alpha = 9;
+  cell_at(3, 10).vanish_timer = 20;
+  cell_at(3, 12).y_offset = 17;
   update_power(false);
   expect_board(13);
 }
@@ -127,15 +133,6 @@ TEST_F(PowerTest, BridgesAndSplitsCarryTwoConductors)
           " L----| CCCCC*"});
   update_power(false);
   expect_board(17);
-}
-
-TEST_F(PowerTest, VanishingAndSinkingTilesConductNothing)
-{
-  lay(5, {"------|LLL0RR", "      |      ", "------|LLL0RR"});
-  cell_at(3, 5).vanish_timer = 20;
-  cell_at(3, 7).y_offset = 17;
-  update_power(false);
-  expect_board(0);
 }
 
 }  // namespace
