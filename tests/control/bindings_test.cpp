@@ -1,5 +1,5 @@
-// The control bindings: the names that show them, the mouse gestures shown in their place, and
-// the key test of in-game input, also with values a damaged controls file may carry.
+// The control bindings: the names that show them, also past the library's own numbering and
+// on mouse layouts, and the key test of in-game input, safe for a damaged controls file.
 #include <allegro.h>
 #include <gtest/gtest.h>
 
@@ -13,20 +13,16 @@ namespace {
 TEST(ControlBindings, NamesFollowTheLibrarysNumberingAndMouseLayoutsShowTheirGestures)
 {
   reset_control_bindings();
-  EXPECT_STREQ(binding_label(0, ACTION_PAUSE), "KEY_5");
   EXPECT_STREQ(binding_label(1, ACTION_TURN_RIGHT), "KEY_PGDN");
-  // Past KEY_KANJI the library numbers its keys its own way; they show its own names.
-  EXPECT_STREQ(key_name(KEY_EQUALS_PAD), "KEY_EQUALS_PAD");
+  EXPECT_STREQ(key_name(KEY_EQUALS_PAD), "KEY_EQUALS_PAD");  // past KEY_KANJI
   EXPECT_STREQ(key_name(KEY_LSHIFT), "KEY_LSHIFT");
   for (int code : {0, int(KEY_MAX), 199, 200, -1}) EXPECT_STREQ(key_name(code), "???") << code;
-
-  // On mouse2 the gestures show instead of the keys, all but pause.
+  // On mouse2 the gestures show instead of the keys, all but pause; an unknown device is
+  // played and shown as the keyboard.
   control_bindings[1].device = DEVICE_MOUSE2;
-  EXPECT_STREQ(device_name(control_bindings[1].device), "mouse2");
   EXPECT_STREQ(binding_label(1, ACTION_MOVE_LEFT), "---");
   EXPECT_STREQ(binding_label(1, ACTION_TURN_LEFT), "wheel down");
   EXPECT_STREQ(binding_label(1, ACTION_PAUSE), "KEY_PGUP");
-  // A device the game does not know plays and shows as the keyboard.
   control_bindings[1].device = 7;
   EXPECT_STREQ(device_name(7), "keyboard");
   EXPECT_STREQ(binding_label(1, ACTION_DRAG_BLOCK), "KEY_DEL");
@@ -37,12 +33,10 @@ TEST(ControlBindings, KeysWorkOnAnyDeviceAndCodesOutsideTheKeyArrayAreNeverDown)
 {
   reset_fake_platform();
   reset_control_bindings();
-  // Turning right has no mouse1 gesture, but its key still works.
-  control_bindings[0].device = DEVICE_MOUSE1;
+  control_bindings[0].device = DEVICE_MOUSE1;  // which has no gesture for turning right
   key[KEY_3] = 1;
   EXPECT_TRUE(action_key_down(0, ACTION_TURN_RIGHT));
   EXPECT_FALSE(action_key_down(1, ACTION_TURN_RIGHT));
-
   memset(const_cast<char *>(key), 1, KEY_MAX);
   for (int code : {int(KEY_MAX), 5000, -1}) {
     control_bindings[0].keys[ACTION_MOVE_UP] = code;

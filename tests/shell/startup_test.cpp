@@ -1,31 +1,24 @@
-// Start-up's bitmaps and screen and the goodbye screen's timing, with the platform's clock and
-// keys standing in for the timer thread and the keyboard.
+// Start-up's screen and the goodbye screen's timing, with the platform's clock and keys
+// standing in for the timer thread and the keyboard.
 #include <allegro.h>
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "shell/global_bitmaps.h"
 #include "shell/main_loop.h"
 #include "shell/startup.h"
 #include "tests/support/headless.h"
 
 namespace {
 
-TEST(Startup, BitmapsAreAllMadeAgainAndTheScreenIsFullOrAWindow)
+TEST(Startup, TheScreenIsFullFirstThenAWindow)
 {
-  destroy_global_bitmaps();
-  EXPECT_FALSE(global_bitmaps_complete());
-  EXPECT_EQ(back_buffer, nullptr);
-  create_global_bitmaps();
-  EXPECT_TRUE(global_bitmaps_complete());
-
   reset_fake_platform();
-  EXPECT_TRUE(open_screen());
-  EXPECT_FALSE(windowed);
-  fake.failing_gfx_cards = {GFX_AUTODETECT_FULLSCREEN};
-  EXPECT_TRUE(open_screen());
-  EXPECT_TRUE(windowed);
+  for (const std::vector<int> &failing : {std::vector<int>{}, {GFX_AUTODETECT_FULLSCREEN}}) {
+    fake.failing_gfx_cards = failing;
+    EXPECT_TRUE(open_screen());
+    EXPECT_EQ(windowed, !failing.empty());
+  }
   fake.failing_gfx_cards = {GFX_AUTODETECT_FULLSCREEN, GFX_AUTODETECT_WINDOWED};
   EXPECT_FALSE(open_screen());
   windowed = false;
@@ -41,12 +34,10 @@ TEST(GoodbyeScreen, LastsTwoSecondsOrEndsAtAKeyPressedAfterTheFirstHalfSecond)
     show_goodbye_screen();
     EXPECT_EQ(fake.now_ms, run.ends_at) << run.keys.size() << " keys";
   }
-  // The message is white on black, centred on x 320 around y 200.
   int white = 0;
   for (int y = 195; y < 220; y++)
     for (int x = 200; x < 440; x++) white += getpixel(screen, x, y) == makecol(255, 255, 255);
-  EXPECT_GT(white, 100);
-  EXPECT_EQ(getpixel(screen, 5, 5), 0);
+  EXPECT_GT(white, 100) << "the message";
 }
 
 }  // namespace
