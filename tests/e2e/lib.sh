@@ -65,9 +65,6 @@ expect_clean_exit() {
   fail "the game did not end within 6 seconds"
 }
 
-# Keeps a screenshot when KORVANTA_SHOTS names a folder for them.
-shot() { [ -z "${KORVANTA_SHOTS:-}" ] || xwd -root -silent | convert xwd:- "$KORVANTA_SHOTS/$1.png"; }
-
 # The colour of one screen pixel, as "r,g,b" in 0..255.
 pixel() {
   xwd -root -silent | convert xwd:- -crop "1x1+$1+$2" -depth 8 txt:- |

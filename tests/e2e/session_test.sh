@@ -4,7 +4,6 @@ source "$(dirname "$0")/lib.sh" "$@"
 start_display
 start_game
 sleep 1.5
-shot join_menu
 # Both join menus stand on the play-screen background: their pictures differ from the empty
 # board wells at the same places.
 for x in 118 483; do
@@ -20,7 +19,6 @@ loud=$(od -An -t d2 -v -w2 "$SOUND_FILE" | awk 'function abs(v){return v<0?-v:v}
 # ESC asks; N answers no and the game goes on.
 hold_key Escape
 sleep 0.4
-shot quit_question
 question=$(pixel 320 147)
 hold_key n
 sleep 0.5

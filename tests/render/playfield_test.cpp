@@ -119,7 +119,6 @@ TEST_F(PlayfieldTest, CountInShowsThePanelThenCountsTheQuotaDownWithTicksAndStar
   for (draw(52); player_slots[1].state == STATE_LEVEL_START && counted.size() < 100; draw())
     counted.push_back(player_slots[1].blocks_to_clear);
   EXPECT_EQ(counted, expected);
-  EXPECT_EQ(fake.sounds.back().pan, 255);
 }
 
 TEST_F(PlayfieldTest, RestingTilesShowTheirPowerMovingOrDoomedOnesAreDark)
@@ -215,7 +214,6 @@ TEST_F(PlayfieldTest, HighColumnsGetOverlaysAtTheirCellsAndBeepUnlessPaused)
 
 TEST_F(PlayfieldTest, VanishRunsFrames0To7EmptiesTheCellThenTheClearEnds)
 {
-  const int frames[] = {0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 7};
   put(0, 13, 7, POWER_CONNECTED).vanish_timer = 14 + 5;  // dark in 4 drawings first
   put(3, 13, 7).vanish_timer = 14;  // vanishing meanwhile, so the clear goes on
   clear_phase[0] = clear_phase[1] = CLEAR_RUNNING;
@@ -224,9 +222,8 @@ TEST_F(PlayfieldTest, VanishRunsFrames0To7EmptiesTheCellThenTheClearEnds)
     draw();
     ASSERT_EQ(clear_phase[0], CLEAR_RUNNING);
     ASSERT_EQ(board[0][0][13].kind, drawing < 18 ? 7 : TILE_EMPTY);
-    ASSERT_TRUE(drawing <= 4 ? at(0, 13, 15, 15) == marker(0, 7)
-                             : copies(back_buffer, 25, 410, ITEM_VANISH_STRIP,
-                                      30 * frames[drawing - 5], 30, 30));
+    ASSERT_TRUE(drawing <= 4 ? at(0, 13, 15, 15) == marker(0, 7)  // then frames 0, 1, 1, 2, 2 .. 7
+                             : copies(back_buffer, 25, 410, ITEM_VANISH_STRIP, 30 * ((drawing - 4) / 2), 30, 30));
   }
   draw();
   EXPECT_EQ(clear_phase[0], CLEAR_NONE);

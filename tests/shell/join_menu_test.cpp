@@ -108,10 +108,6 @@ TEST_F(JoinMenu, EntriesStartTheirGamesButGamesForTwoAndSettingsWaitForTheOtherP
     EXPECT_EQ(player_slots[0].state, start.mode == MODE_ONE_PLAYER ? STATE_JOIN_MENU : start.state);
     EXPECT_EQ(player_slots[1].state, start.state);
   }
-  // Every lamp of the reset board has colour 0, whose mark now stands beside each row.
-  for (int row = 0; row < PLAYING_ROWS; row++)
-    EXPECT_EQ(getpixel(background_buffer, 365 + 211, 30 * row + 64),
-              getpixel(item_bitmap(ITEM_COLOUR_CHIPS), 1, 2));
 
   // While the right player plays, the left one is refused, with a message for 60 frames
   // during which nothing can be confirmed; after it the key confirms again.
