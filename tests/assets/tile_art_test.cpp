@@ -1,7 +1,6 @@
 // The tile art of korvanta.dat against the rules it must keep: conduction patterns that meet at
-// the edge middles and turn with the turn tables, and tiles drawn by the playfield whose powered
-// conductors its fills cover exactly from their seeds, also under the bars and quarters of
-// bridges and splits.
+// the edge middles and turn with the turn tables, and tiles as the playfield draws them, whose
+// powered conductors its fills cover exactly, also under the bars and quarters of bridges and splits.
 #include <allegro.h>
 #include <gtest/gtest.h>
 
@@ -15,12 +14,10 @@
 #include "shell/player_slots.h"
 #include "shell/prerender.h"
 #include "shell/resources.h"
-#include "tests/support/headless.h"
 
 namespace {
 
 constexpr int CELL = 30;
-
 struct Point { int x, y; };
 enum Edge { LEFT, TOP, RIGHT, BOTTOM, EDGES };
 // The middle of each edge, in a pattern and just inside a tile picture's outermost ring.
@@ -48,10 +45,9 @@ void fill_pattern(BITMAP *map, int kind)
   }
 }
 
-// Every family comes round in four right turns, and a left turn undoes a right turn. Bridges
-// are not turned by their patterns: these are alike, since the power update links the
-// vertical pieces whichever conductor is drawn on top. They are checked by what their edges
-// join.
+// Every family comes round in four right turns, and a left turn undoes a right turn. Bridges'
+// patterns are alike, as the power update links their vertical pieces whichever conductor is
+// drawn on top: they are checked by what their edges join.
 TEST(ConductorPatterns, MeetAtEdgeMiddlesTurnWithTheTablesAndHaveTheirFamilysConductors)
 {
   const int *const right = turn_right_table;
@@ -68,8 +64,7 @@ TEST(ConductorPatterns, MeetAtEdgeMiddlesTurnWithTheTablesAndHaveTheirFamilysCon
         const int at = pattern_at(kind, x, y);
         const bool off_middle = (x % 4 == 0 || y % 4 == 0) && x != 2 && y != 2;
         EXPECT_FALSE(off_middle && at != 0) << "touches an edge at " << x << "," << y;
-        EXPECT_TRUE(is_bridge(kind) || pattern_at(right[kind], 4 - y, x) == at)
-            << "turned wrongly at " << x << "," << y;
+        EXPECT_TRUE(is_bridge(kind) || pattern_at(right[kind], 4 - y, x) == at) << "turned at " << x << "," << y;
         EXPECT_NE(_getpixel(map, x, y), POWER_DEAD) << "a stray conductor at " << x << "," << y;
       }
   }
@@ -78,22 +73,20 @@ TEST(ConductorPatterns, MeetAtEdgeMiddlesTurnWithTheTablesAndHaveTheirFamilysCon
 
 int mark(int conductor) { return conductor == 1 ? makecol(0, 255, 0) : makecol(0, 255, 255); }
 
-// Tiles drawn by the playfield with the game's own sprites, alone on the board. The fills
-// paint plain marks: power from the left the first conductor's, power from the lamps the
-// second's, so that a pixel says which conductor was filled there.
+// One tile at a time, alone on the board, drawn with the game's own sprites. The fills paint
+// plain marks: power from the left the first conductor's, power from the lamps the second's.
 class TileLooks : public ::testing::Test {
 protected:
-  BITMAP *real_patterns[2];
+  BITMAP *patterns[2];
   BoardCell &cell = board[0][2][13];
 
   void SetUp() override
   {
     prepare_play_screen();
     for (int i = 0; i < 2; i++) {
-      real_patterns[i] = item_bitmap(ResourceItem(ITEM_PATTERN_FROM_LEFT + i));
-      BITMAP *plain = create_bitmap(16, 16);
-      clear_to_color(plain, mark(i + 1));
-      game_data[ITEM_PATTERN_FROM_LEFT + i].dat = plain;
+      patterns[i] = item_bitmap(ResourceItem(ITEM_PATTERN_FROM_LEFT + i));
+      game_data[ITEM_PATTERN_FROM_LEFT + i].dat = create_bitmap(16, 16);
+      clear_to_color(item_bitmap(ResourceItem(ITEM_PATTERN_FROM_LEFT + i)), mark(i + 1));
     }
     for (auto &column : board[0])
       for (BoardCell &other : column) other = BoardCell{};
@@ -108,7 +101,7 @@ protected:
   {
     for (int i = 0; i < 2; i++) {
       destroy_bitmap(item_bitmap(ResourceItem(ITEM_PATTERN_FROM_LEFT + i)));
-      game_data[ITEM_PATTERN_FROM_LEFT + i].dat = real_patterns[i];
+      game_data[ITEM_PATTERN_FROM_LEFT + i].dat = patterns[i];
     }
   }
 };
@@ -122,6 +115,7 @@ TEST_F(TileLooks, PoweredConductorsAreFilledWholeAndApartFromTheirSeeds)
 {
   const int core = getpixel(item_bitmap(ITEM_TILE_PIECES), 2, CELL + 15);
   BITMAP *map = create_bitmap_ex(8, PATTERN_SIZE, PATTERN_SIZE);
+  auto drawn = [&](int x, int y) { return getpixel(back_buffer, cell.x + x, cell.y + y); };
   for (int pair : {0, 2})
     for (int kind = 1; kind <= TILE_KINDS; kind++) {
       fill_pattern(map, kind);
@@ -134,7 +128,6 @@ TEST_F(TileLooks, PoweredConductorsAreFilledWholeAndApartFromTheirSeeds)
         cell.power = on[1] ? POWER_FROM_LEFT : POWER_DEAD;
         cell.power2 = on[2] ? POWER_FROM_RIGHT : POWER_DEAD;
         draw_playfield();
-        auto drawn = [&](int x, int y) { return getpixel(back_buffer, cell.x + x, cell.y + y); };
         EXPECT_EQ(drawn(0, 0), getpixel(item_bitmap(ITEM_TILE_CELLS), 15 * pair, 0));
         BITMAP *const sprite = lit % 3 == 0 || !two ? tile_sprites[pair + (lit != 0)][kind] : nullptr;
         for (int y = 0; y < CELL; y++)
@@ -147,8 +140,7 @@ TEST_F(TileLooks, PoweredConductorsAreFilledWholeAndApartFromTheirSeeds)
             }
             if (!filled) continue;
             ASSERT_TRUE(x > 0 && x < CELL - 1 && y > 0 && y < CELL - 1) << x << "," << y;
-            ASSERT_FALSE(drawn(x + 1, y) == other || drawn(x, y + 1) == other)
-                << "fills meet at " << x << "," << y;
+            ASSERT_FALSE(drawn(x + 1, y) == other || drawn(x, y + 1) == other) << "fills meet at " << x << "," << y;
           }
         for (int e = 0; e < EDGES; e++) {
           const int c = _getpixel(map, PATTERN_EDGE[e].x, PATTERN_EDGE[e].y);

@@ -230,17 +230,4 @@ TEST_F(PlayfieldTest, VanishRunsFrames0To7EmptiesTheCellThenTheClearEnds)
   EXPECT_EQ(clear_phase[1], CLEAR_RUNNING) << "only the drawn player's clear ends";
 }
 
-TEST_F(PlayfieldTest, CursorShowsFiveFramesOfFiveCallsEachCentredOnItsCell)
-{
-  current_player = 1;
-  player_slots[1].cursor_column = 5;
-  player_slots[1].cursor_row = 13;
-  for (int call = 0; call < 25; call++) {
-    clear_to_color(back_buffer, mask());
-    draw_cursor();
-    ASSERT_TRUE(copies(back_buffer, 365 + 150 + 19, 390 + 14, ITEM_CURSOR, 42 * (call / 5), 42, 42)) << call;
-  }
-  EXPECT_EQ(player_slots[1].cursor_anim, 0);
-}
-
 }  // namespace

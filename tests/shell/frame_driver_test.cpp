@@ -47,6 +47,8 @@ TEST_F(FrameDriver, PacesTo33MillisecondsPresentsAllButTheLeftmost15ColumnsAndPu
   EXPECT_EQ(fake.now_ms, 33);
   EXPECT_EQ(getpixel(screen, 14, 100), makecol(0, 0, 255));
   EXPECT_EQ(getpixel(screen, 15, 100), makecol(255, 0, 0));
+  EXPECT_EQ(getpixel(back_buffer, 365 + 213 + 4, 54 + 30 * 12 + 4), getpixel(lamp_socket_sprite, 4, 4))
+      << "the play screen has a socket beside each lamp's row";
   // A frame that already took longer starts the next one after a single 1 ms rest.
   tick_counter = 80;
   run_frame();
