@@ -16,7 +16,6 @@
 #include "shell/resources.h"
 
 namespace {
-
 constexpr int CELL = 30;
 struct Point { int x, y; };
 enum Edge { LEFT, TOP, RIGHT, BOTTOM, EDGES };
@@ -152,5 +151,4 @@ TEST_F(TileLooks, PoweredConductorsAreFilledWholeAndApartFromTheirSeeds)
     }
   destroy_bitmap(map);
 }
-
 }  // namespace

@@ -15,7 +15,6 @@
 #include "tests/support/headless.h"
 
 namespace {
-
 const unsigned char *kinds_of(int player) { return block_supplies[player].supply_kinds; }
 bool same_sequence() { return memcmp(kinds_of(0), kinds_of(1), SUPPLY_LENGTH) == 0; }
 
@@ -73,24 +72,12 @@ TEST(BlockSequence, TwoPlayersShareEachLevelsSequenceAndWhatFollowsIt)
   EXPECT_GT(std::count_if(previews[0].begin(), previews[0].end(), [](int kind) { return kind > 15; }), 3);
 }
 
-TEST(Versus, TheLeftPlayerDrawsOneSequenceForBothAndSentBlocksFallAtOnce)
-{
-  start_game(MODE_VERSUS);
-  // The first eleven kinds are 1 to 6; the last family never comes before position 61.
-  for (int i = 0; i < SUPPLY_LENGTH; i++)
-    ASSERT_TRUE(kinds_of(0)[i] >= 1 && kinds_of(0)[i] <= (i <= 10 ? 6 : i <= 60 ? 15 : 19)) << i;
-  EXPECT_TRUE(same_sequence()) << "the right board plays the left board's sequence";
-  player_slots[0].versus_penalty = 1;
-  start_next_block(0);
-  supply_step();
-  EXPECT_EQ(falling_blocks[0].row, 1) << "a block sent by the opponent falls in its first pass";
-  passes_until_landing();
-  EXPECT_EQ(falling_blocks[0].delay, 25) << "the next one waits again";
-}
-
 TEST(Dropping, BlocksFallIntoTheColumnsInTurnFasterAsTheyLandButWaitAtLeastThreePasses)
 {
   start_game(MODE_ONE_PLAYER);
+  // The first eleven kinds are 1 to 6; the last family never comes before position 61.
+  for (int i = 0; i < SUPPLY_LENGTH; i++)
+    ASSERT_TRUE(kinds_of(0)[i] >= 1 && kinds_of(0)[i] <= (i <= 10 ? 6 : i <= 60 ? 15 : 19)) << i;
   // At difficulty 1 on level 1 a block waits 24 passes, then falls a row per pass into row 13.
   EXPECT_EQ(passes_until_landing(), 24 + 13);
   // A speed step after ten landings while the speed is 0 or 1, after nine while it is 2 or 3,
@@ -113,14 +100,26 @@ TEST(Dropping, BlocksFallIntoTheColumnsInTurnFasterAsTheyLandButWaitAtLeastThree
   EXPECT_EQ(falling_blocks[0].delay, 3);
 }
 
+// In versus the left player draws one sequence for both, and blocks sent by the opponent fall
+// at once; an overflow ends the game for both.
 TEST(Overflow, EveryTileBurstsFromTheTopDownAndTheGameEnds)
 {
-  for (int mode : {MODE_ONE_PLAYER, MODE_VERSUS}) {
+  for (int mode : {MODE_VERSUS, MODE_ONE_PLAYER}) {
     start_game(mode);
-    for (int row = 1; row < BOARD_ROWS; row++) board[0][0][row].kind = 7;
+    if (mode == MODE_VERSUS) {
+      EXPECT_TRUE(same_sequence());
+      player_slots[0].versus_penalty = 1;
+      start_next_block(0);
+      supply_step();
+      EXPECT_EQ(falling_blocks[0].row, 1) << "a block sent by the opponent falls in its first pass";
+      passes_until_landing();
+      EXPECT_EQ(falling_blocks[0].delay, 25) << "the next one waits again";
+    }
+    BoardCell(&column)[BOARD_ROWS] = board[0][falling_blocks[0].column];
+    for (int row = 1; row < BOARD_ROWS; row++) column[row].kind = 7;
     board[0][5][9].kind = 11;
     for (int pass = 0; pass < 25; pass++) supply_step();
-    for (int row = 1; row < BOARD_ROWS; row++) EXPECT_EQ(board[0][0][row].vanish_timer, 14 + 5 * row) << row;
+    for (int row = 1; row < BOARD_ROWS; row++) EXPECT_EQ(column[row].vanish_timer, 14 + 5 * row) << row;
     EXPECT_EQ(board[0][5][9].vanish_timer, 59);
     EXPECT_EQ(player_slots[0].state, mode == MODE_VERSUS ? STATE_VERSUS_LOST : STATE_GAME_OVER);
     EXPECT_EQ(player_slots[1].state, mode == MODE_VERSUS ? STATE_VERSUS_WON : STATE_PLAYING);
@@ -145,5 +144,4 @@ TEST(Gravity, AVanishingTileHoldsUpTheColumnUntilItIsGone)
               std::vector<int>({0, 3, 4})) << "pass " << pass;
   }
 }
-
 }  // namespace

@@ -9,7 +9,6 @@
 #include "tests/support/headless.h"
 
 namespace {
-
 TEST(ControlBindings, NamesAndKeysFollowTheDeviceAndDamagedValuesAreSafe)
 {
   reset_fake_platform();
@@ -40,5 +39,4 @@ TEST(ControlBindings, NamesAndKeysFollowTheDeviceAndDamagedValuesAreSafe)
   reset_fake_platform();
   reset_control_bindings();
 }
-
 }  // namespace

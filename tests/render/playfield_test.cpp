@@ -18,7 +18,6 @@
 #include "tests/support/headless.h"
 
 namespace {
-
 int marker(int set, int kind) { return makecol(8 * kind, 20 + 60 * set, 96); }
 int warning() { return makecol(248, 248, 0); }
 int danger() { return makecol(248, 0, 0); }
@@ -229,5 +228,4 @@ TEST_F(PlayfieldTest, VanishRunsFrames0To7EmptiesTheCellThenTheClearEnds)
   EXPECT_EQ(clear_phase[0], CLEAR_NONE);
   EXPECT_EQ(clear_phase[1], CLEAR_RUNNING) << "only the drawn player's clear ends";
 }
-
 }  // namespace

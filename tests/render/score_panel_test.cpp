@@ -7,7 +7,6 @@
 #include "shell/player_slots.h"
 
 namespace {
-
 // Draws player 0's table at a level after some clears; returns the bonus.
 int draw_for(int level, int clears, bool level_end)
 {
@@ -31,5 +30,4 @@ TEST(LevelBonus, RangesGrowWithTheLevelAndFewerClearsEarnMore)
       EXPECT_EQ(draw_for(level, clears, true), earned[level - 1][clears - 1]) << level << ", " << clears;
   EXPECT_EQ(draw_for(1, 1, false), 0) << "only a level's end works the bonus out";
 }
-
 }  // namespace

@@ -13,7 +13,6 @@
 #include "tests/support/headless.h"
 
 namespace {
-
 class FrameDriver : public ::testing::Test {
 protected:
   void SetUp() override
@@ -97,5 +96,4 @@ TEST_F(FrameDriver, VersusWinnerRisesLoserSinksAndBothReturnToTheMenu)
     EXPECT_EQ(message_slide[player], 0);
   }
 }
-
 }  // namespace

@@ -16,7 +16,6 @@
 #include "tests/support/headless.h"
 
 namespace {
-
 class JoinMenu : public ::testing::Test {
 protected:
   void SetUp() override
@@ -148,5 +147,4 @@ TEST_F(JoinMenu, EntriesStartTheirGamesButGamesForTwoAndSettingsWaitForTheOtherP
   step(1, 2);
   EXPECT_TRUE(refusal_shown(1, 1)) << "the message names the other player";
 }
-
 }  // namespace

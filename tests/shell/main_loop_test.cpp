@@ -1,4 +1,4 @@
-// The main loop's entry, function keys, per-player steps and quit question, pass by pass.
+// The main loop's function keys, the high-score view's step and the quit question.
 #include <allegro.h>
 #include <gtest/gtest.h>
 
@@ -13,7 +13,6 @@
 #include "tests/support/headless.h"
 
 namespace {
-
 class MainLoop : public ::testing::Test {
 protected:
   void SetUp() override
@@ -43,7 +42,7 @@ protected:
   }
 };
 
-TEST_F(MainLoop, HeldFunctionKeysActOncePerGuardPeriodAndF3OnlyWhileNobodyPlays)
+TEST_F(MainLoop, FunctionKeysActOncePerGuardPeriodF3OnlyWhileNobodyPlaysAndF2KeepsAScreen)
 {
   key[KEY_F1] = 1;
   EXPECT_EQ(changes(music_on, 93), (std::vector<int>{31, 62, 93}));
@@ -65,10 +64,8 @@ TEST_F(MainLoop, HeldFunctionKeysActOncePerGuardPeriodAndF3OnlyWhileNobodyPlays)
   global_key_guard = 21;
   handle_function_keys();
   EXPECT_EQ(difficulty, 2);
-}
 
-TEST_F(MainLoop, F2SwitchesModeAndKeepsAWorkingScreenWhenTheOtherModeFails)
-{
+  // F2 switches to the other mode, falls back to the one it had, and without any gives up.
   key[KEY_F2] = 1;
   global_key_guard = 30;
   handle_function_keys();
@@ -81,7 +78,6 @@ TEST_F(MainLoop, F2SwitchesModeAndKeepsAWorkingScreenWhenTheOtherModeFails)
   EXPECT_TRUE(windowed) << "full screen failed, the window came back";
   EXPECT_EQ(fake.gfx_mode_requests, (std::vector<int>{GFX_AUTODETECT_WINDOWED, GFX_AUTODETECT_FULLSCREEN,
                                                       GFX_AUTODETECT_WINDOWED}));
-  // Without any mode at all the game cannot go on.
   fake.failing_gfx_cards = {GFX_AUTODETECT_WINDOWED, GFX_AUTODETECT_FULLSCREEN};
   global_key_guard = 30;
   EXPECT_EXIT(handle_function_keys(), ::testing::ExitedWithCode(1), "lost its screen");
@@ -111,5 +107,4 @@ TEST_F(MainLoop, TheHighScoreViewAndTheQuitQuestionWaitForTheirKeys)
   EXPECT_FALSE(run_main_loop_pass()) << "closing the window ends the loop";
   clear_close_request();
 }
-
 }  // namespace

@@ -10,7 +10,6 @@
 #include "shell/resources.h"
 
 namespace {
-
 TEST(ResourceFile, EveryItemHasItsKindAndDepthAndNoPictureIsBlankOrSoundSilent)
 {
   const int dat_types[] = {DAT_BITMAP, DAT_FONT, DAT_MIDI, DAT_SAMPLE};  // by ResourceKind
@@ -60,5 +59,4 @@ TEST(ResourceFile, FontsCoverPrintableAsciiAndPrintInTheirOwnColoursOrTheOneGive
   }
   destroy_bitmap(page);
 }
-
 }  // namespace

@@ -10,7 +10,6 @@
 #include "tests/support/headless.h"
 
 namespace {
-
 TEST(Startup, TheScreenIsFullFirstThenAWindow)
 {
   reset_fake_platform();
@@ -35,5 +34,4 @@ TEST(GoodbyeScreen, LastsTwoSecondsOrEndsAtAKeyPressedAfterTheFirstHalfSecond)
     EXPECT_EQ(fake.now_ms, run.ends_at) << run.keys.size() << " keys";
   }
 }
-
 }  // namespace

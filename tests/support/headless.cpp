@@ -13,7 +13,6 @@
 FakePlatform fake;
 
 namespace {
-
 // Keys enter the buffer at their time; the clock moves only when the game rests.
 void take_due_keys()
 {
@@ -70,7 +69,6 @@ public:
 };
 
 const auto *const environment = ::testing::AddGlobalTestEnvironment(new HeadlessAllegro);
-
 }  // namespace
 
 void reset_fake_platform()
