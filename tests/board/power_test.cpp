@@ -10,7 +10,6 @@
 #include "shell/main_loop.h"
 #include "tests/support/headless.h"
 
-namespace {
 // One character a tile, by kind: '-' '|' straights; '7' 'J' 'L' 'r' elbows left-bottom,
 // top-left, top-right, right-bottom; 'T' '^' tees open downwards and upwards; 'b' 'B'
 // bridges; '\'' '.' stubs from the top and from the bottom; ' ' empty.
@@ -133,4 +132,3 @@ TEST_F(PowerTest, BridgesAndSplitsCarryTwoConductors)
   update_power(false);
   expect_board(17);
 }
-}  // namespace

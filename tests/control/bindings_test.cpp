@@ -1,5 +1,5 @@
-// The control bindings: the names that show them, also past the library's own numbering and
-// on mouse layouts, and the key test of in-game input, safe for a damaged controls file.
+// The control bindings: the names shown for mouse layouts and unknown devices, and the key test
+// of in-game input, safe for a damaged controls file.
 #include <allegro.h>
 #include <gtest/gtest.h>
 
@@ -8,15 +8,10 @@
 #include "control/bindings.h"
 #include "tests/support/headless.h"
 
-namespace {
-TEST(ControlBindings, NamesAndKeysFollowTheDeviceAndDamagedValuesAreSafe)
+TEST(ControlBindings, LabelsAndKeysFollowTheDeviceAndDamagedValuesAreSafe)
 {
   reset_fake_platform();
   reset_control_bindings();
-  EXPECT_STREQ(binding_label(1, ACTION_TURN_RIGHT), "KEY_PGDN");
-  EXPECT_STREQ(key_name(KEY_EQUALS_PAD), "KEY_EQUALS_PAD");  // past KEY_KANJI
-  EXPECT_STREQ(key_name(KEY_LSHIFT), "KEY_LSHIFT");
-  for (int code : {0, int(KEY_MAX), 199, 200, -1}) EXPECT_STREQ(key_name(code), "???") << code;
   // On mouse2 the gestures show instead of the keys, all but pause's; an unknown device is
   // played and shown as the keyboard.
   control_bindings[1].device = DEVICE_MOUSE2;
@@ -39,4 +34,3 @@ TEST(ControlBindings, NamesAndKeysFollowTheDeviceAndDamagedValuesAreSafe)
   reset_fake_platform();
   reset_control_bindings();
 }
-}  // namespace

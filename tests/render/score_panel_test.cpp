@@ -6,9 +6,8 @@
 #include "render/score_panel.h"
 #include "shell/player_slots.h"
 
-namespace {
 // Draws player 0's table at a level after some clears; returns the bonus.
-int draw_for(int level, int clears, bool level_end)
+static int draw_for(int level, int clears, bool level_end)
 {
   player_slots[0] = PlayerSlot{};
   player_slots[0].level = level;
@@ -30,4 +29,3 @@ TEST(LevelBonus, RangesGrowWithTheLevelAndFewerClearsEarnMore)
       EXPECT_EQ(draw_for(level, clears, true), earned[level - 1][clears - 1]) << level << ", " << clears;
   EXPECT_EQ(draw_for(1, 1, false), 0) << "only a level's end works the bonus out";
 }
-}  // namespace

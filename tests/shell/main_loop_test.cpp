@@ -12,7 +12,6 @@
 #include "shell/resources.h"
 #include "tests/support/headless.h"
 
-namespace {
 class MainLoop : public ::testing::Test {
 protected:
   void SetUp() override
@@ -97,14 +96,9 @@ TEST_F(MainLoop, TheHighScoreViewAndTheQuitQuestionWaitForTheirKeys)
   run_player_steps();
   EXPECT_EQ(slot.state, STATE_JOIN_MENU) << "one mouse serves both players, whatever their device";
 
-  for (int answer : {KEY_Y, KEY_Z, KEY_N}) {
-    reset_fake_platform();
-    key[answer] = 1;
-    EXPECT_EQ(ask_quit_question(), answer != KEY_N);
-    EXPECT_EQ(fake.now_ms, 200) << "the question waits 200 ms before it reads the keys";
-  }
+  key[KEY_Z] = 1;
+  EXPECT_TRUE(ask_quit_question()) << "Z answers yes as Y does";
   request_close();
   EXPECT_FALSE(run_main_loop_pass()) << "closing the window ends the loop";
   clear_close_request();
 }
-}  // namespace

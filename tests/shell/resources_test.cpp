@@ -9,8 +9,7 @@
 
 #include "shell/resources.h"
 
-namespace {
-TEST(ResourceFile, EveryItemHasItsKindAndDepthAndNoPictureIsBlankOrSoundSilent)
+TEST(ResourceFile, ItemsHaveTheirKindAndDepthNoneBlankOrSilentAndFontsAreWholeAndColoured)
 {
   const int dat_types[] = {DAT_BITMAP, DAT_FONT, DAT_MIDI, DAT_SAMPLE};  // by ResourceKind
   for (const ResourceEntry &entry : RESOURCE_CATALOGUE) {
@@ -32,10 +31,6 @@ TEST(ResourceFile, EveryItemHasItsKindAndDepthAndNoPictureIsBlankOrSoundSilent)
     }
     EXPECT_GT(varied, 0) << "blank or silent";
   }
-}
-
-TEST(ResourceFile, FontsCoverPrintableAsciiAndPrintInTheirOwnColoursOrTheOneGiven)
-{
   for (ResourceItem item : {ITEM_FONT_NUMBERS, ITEM_FONT_MESSAGES, ITEM_FONT_POINTS}) {
     FONT *typeface = item_font(item);
     ASSERT_TRUE(get_font_range_begin(typeface, -1) <= 32 && get_font_range_end(typeface, -1) >= 126);
@@ -59,4 +54,3 @@ TEST(ResourceFile, FontsCoverPrintableAsciiAndPrintInTheirOwnColoursOrTheOneGive
   }
   destroy_bitmap(page);
 }
-}  // namespace

@@ -1,5 +1,5 @@
-// Start-up's screen and the goodbye screen's timing, with the platform's clock and keys
-// standing in for the timer thread and the keyboard.
+// Start-up's screen and the goodbye screen's timing, with the platform's modes, clock and keys
+// standing in for the library's.
 #include <allegro.h>
 #include <gtest/gtest.h>
 
@@ -9,7 +9,6 @@
 #include "shell/startup.h"
 #include "tests/support/headless.h"
 
-namespace {
 TEST(Startup, TheScreenIsFullFirstThenAWindow)
 {
   reset_fake_platform();
@@ -34,4 +33,3 @@ TEST(GoodbyeScreen, LastsTwoSecondsOrEndsAtAKeyPressedAfterTheFirstHalfSecond)
     EXPECT_EQ(fake.now_ms, run.ends_at) << run.keys.size() << " keys";
   }
 }
-}  // namespace
