@@ -3,7 +3,6 @@
 // powered conductors its fills cover exactly, also under the bars and quarters of bridges and splits.
 #include <allegro.h>
 #include <gtest/gtest.h>
-
 #include <vector>
 
 #include "board/board.h"

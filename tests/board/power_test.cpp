@@ -1,7 +1,6 @@
 // Power on small boards drawn as text, with the real conduction patterns of korvanta.dat:
 // what reaches each conductor, what is counted and read back, and which lamps light.
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 

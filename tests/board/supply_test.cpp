@@ -1,7 +1,6 @@
 // Blocks come: the sequence a level draws and how two boards share it, blocks dropped into the
 // columns in turn and faster as they land, the overflow that ends a game, and gravity.
 #include <gtest/gtest.h>
-
 #include <cstring>
 #include <vector>
 

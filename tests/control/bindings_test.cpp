@@ -2,7 +2,6 @@
 // of in-game input, safe for a damaged controls file.
 #include <allegro.h>
 #include <gtest/gtest.h>
-
 #include <cstring>
 
 #include "control/bindings.h"

@@ -4,7 +4,6 @@
 #include <allegro.h>
 #include <allegro/internal/aintern.h>
 #include <gtest/gtest.h>
-
 #include <vector>
 
 #include "board/board.h"
@@ -119,7 +118,9 @@ TEST_F(PlayfieldTest, CountInShowsThePanelThenCountsTheQuotaDownWithTicksAndStar
   EXPECT_EQ(counted, expected);
 }
 
-TEST_F(PlayfieldTest, RestingTilesShowTheirPowerMovingOrDoomedOnesAreDark)
+// The preview row is dimmed but in the next drop's column, and joins the board's fade at a
+// level's end once that has come down to its own alpha.
+TEST_F(PlayfieldTest, RestingTilesShowTheirPowerMovingOnesAreDarkAndThePreviewIsDimmed)
 {
   power_pattern_phase = 7.5f;  // the fills use 7
   put(0, 13, 1, POWER_FROM_LEFT);
@@ -127,7 +128,20 @@ TEST_F(PlayfieldTest, RestingTilesShowTheirPowerMovingOrDoomedOnesAreDark)
   put(2, 13, 1, POWER_CONNECTED);
   clear_phase[0] = CLEAR_ARMED;  // the lamps have fired: the path is about to clear
   put(4, 13, 3, POWER_FROM_RIGHT).is_protected = 1;
+  for (int column = 0; column < BOARD_COLUMNS; column++) put(column, 0, column + 1);
+  falling_blocks[0].next_column = 4;
+  auto expect_preview = [](int dimmed, int next_alpha) {
+    BITMAP *pixel = create_bitmap(1, 1);
+    for (int column = 0; column < BOARD_COLUMNS; column++) {
+      clear_to_color(pixel, mask());
+      set_trans_blender(0, 0, 0, column == 4 ? next_alpha : dimmed);
+      draw_trans_sprite(pixel, tile_sprites[0][column + 1], 0, 0);
+      EXPECT_EQ(at(column, 0, 15, 15), getpixel(pixel, 0, 0)) << "column " << column;
+    }
+    destroy_bitmap(pixel);
+  };
   draw();
+  expect_preview(85, 255);
   EXPECT_EQ(at(0, 13, 3, 3), marker(1, 1));
   EXPECT_EQ(at(1, 12, 15, 17 + 29), marker(0, 1));
   EXPECT_EQ(at(4, 13, 3, 3), marker(3, 3));
@@ -142,29 +156,9 @@ TEST_F(PlayfieldTest, RestingTilesShowTheirPowerMovingOrDoomedOnesAreDark)
     ASSERT_EQ(at(4, 13, dx, 14), getpixel(right, (145 + dx + 7) & 15, (424 + 7) & 15)) << dx;
   }
 
-  player_slots[0].state = STATE_VERSUS_WON;  // the board fades out in the dark look
+  player_slots[0].state = STATE_LEVEL_COMPLETE;  // the board fades out in the dark look
   draw();
   EXPECT_EQ(at(0, 13, 2, 15), marker(0, 1));
-}
-
-TEST_F(PlayfieldTest, PreviewIsDimmedButForTheNextDropAndJoinsTheFadeAtALevelsEnd)
-{
-  for (int column = 0; column < BOARD_COLUMNS; column++) put(column, 0, column + 1);
-  falling_blocks[0].next_column = 4;
-  // Each preview drawn as it must show: at alpha `dimmed` but in the next drop's column.
-  auto expect_preview = [](int dimmed, int next_alpha) {
-    BITMAP *pixel = create_bitmap(1, 1);
-    for (int column = 0; column < BOARD_COLUMNS; column++) {
-      clear_to_color(pixel, mask());
-      set_trans_blender(0, 0, 0, column == 4 ? next_alpha : dimmed);
-      draw_trans_sprite(pixel, tile_sprites[0][column + 1], 0, 0);
-      EXPECT_EQ(at(column, 0, 15, 15), getpixel(pixel, 0, 0)) << "column " << column;
-    }
-    destroy_bitmap(pixel);
-  };
-  draw();
-  expect_preview(85, 255);
-  player_slots[0].state = STATE_LEVEL_COMPLETE;
   player_slots[0].fade_alpha = 100;
   draw();
   expect_preview(85, 155);
@@ -198,13 +192,12 @@ TEST_F(PlayfieldTest, HighColumnsGetOverlaysAtTheirCellsAndBeepUnlessPaused)
   draw(19);
   EXPECT_EQ(sounds_played(ITEM_SOUND_WARNING), 5) << "danger beeps in drawings 91 and 101";
   EXPECT_EQ(fake.sounds.back().frequency, 1000);
-
   player_slots[0].state = STATE_PAUSED;
   warning_alpha = 255;
   draw();
-  EXPECT_EQ(at(3, 3, 15, 15), warning());
+  EXPECT_EQ(at(3, 3, 15, 15), warning()) << "a paused game shows its overlays";
   draw(29);
-  EXPECT_EQ(fake.sounds.size(), 5u) << "a paused game keeps quiet";
+  EXPECT_EQ(fake.sounds.size(), 5u) << "but keeps quiet";
 }
 
 TEST_F(PlayfieldTest, VanishRunsFrames0To7EmptiesTheCellThenTheClearEnds)

@@ -2,10 +2,8 @@
 // the refusals while the other player is busy.
 #include <allegro.h>
 #include <gtest/gtest.h>
-
 #include <vector>
 
-#include "board/board.h"
 #include "control/bindings.h"
 #include "shell/global_bitmaps.h"
 #include "shell/join_menu.h"

@@ -1,12 +1,9 @@
 // The main loop's function keys, the high-score view's step and the quit question.
 #include <allegro.h>
 #include <gtest/gtest.h>
-
 #include <vector>
 
-#include "board/board.h"
 #include "control/bindings.h"
-#include "shell/join_menu.h"
 #include "shell/main_loop.h"
 #include "shell/player_slots.h"
 #include "shell/resources.h"

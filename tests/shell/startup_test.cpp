@@ -2,7 +2,6 @@
 // standing in for the library's.
 #include <allegro.h>
 #include <gtest/gtest.h>
-
 #include <vector>
 
 #include "shell/main_loop.h"

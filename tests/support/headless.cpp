@@ -2,7 +2,6 @@
 
 #include <allegro.h>
 #include <gtest/gtest.h>
-
 #include <cstring>
 
 #include "shell/global_bitmaps.h"
