@@ -62,7 +62,8 @@ TEST(ConductorPatterns, MeetAtEdgeMiddlesTurnWithTheTablesAndHaveTheirFamilysCon
         const int at = pattern_at(kind, x, y);
         const bool off_middle = (x % 4 == 0 || y % 4 == 0) && x != 2 && y != 2;
         EXPECT_FALSE(off_middle && at != 0) << "touches an edge at " << x << "," << y;
-        EXPECT_TRUE(is_bridge(kind) || pattern_at(right[kind], 4 - y, x) == at) << "turned at " << x << "," << y;
+        EXPECT_TRUE(is_bridge(kind) || pattern_at(right[kind], 4 - y, x) == at)
+            << "turned wrongly at " << x << "," << y;
         EXPECT_NE(_getpixel(map, x, y), POWER_DEAD) << "a stray conductor at " << x << "," << y;
       }
   }
@@ -138,7 +139,8 @@ TEST_F(TileLooks, PoweredConductorsAreFilledWholeAndApartFromTheirSeeds)
             }
             if (!filled) continue;
             ASSERT_TRUE(x > 0 && x < CELL - 1 && y > 0 && y < CELL - 1) << x << "," << y;
-            ASSERT_FALSE(drawn(x + 1, y) == other || drawn(x, y + 1) == other) << "fills meet at " << x << "," << y;
+            ASSERT_FALSE(drawn(x + 1, y) == other || drawn(x, y + 1) == other)
+                << "fills meet at " << x << "," << y;
           }
         for (int e = 0; e < EDGES; e++) {
           const int c = _getpixel(map, PATTERN_EDGE[e].x, PATTERN_EDGE[e].y);

@@ -1,5 +1,5 @@
-// The control bindings: the names shown for mouse layouts and unknown devices, and the key test
-// of in-game input, safe for a damaged controls file.
+// The control bindings: unknown devices played as the keyboard, and the key test of in-game
+// input, safe for a damaged controls file.
 #include <allegro.h>
 #include <gtest/gtest.h>
 #include <cstring>
@@ -7,20 +7,14 @@
 #include "control/bindings.h"
 #include "tests/support/headless.h"
 
-TEST(ControlBindings, LabelsAndKeysFollowTheDeviceAndDamagedValuesAreSafe)
+TEST(ControlBindings, KeysWorkOnAnyDeviceAndDamagedValuesAreSafe)
 {
   reset_fake_platform();
   reset_control_bindings();
-  // On mouse2 the gestures show instead of the keys, all but pause's; an unknown device is
-  // played and shown as the keyboard.
-  control_bindings[1].device = DEVICE_MOUSE2;
-  EXPECT_STREQ(binding_label(1, ACTION_MOVE_LEFT), "---");
-  EXPECT_STREQ(binding_label(1, ACTION_TURN_LEFT), "wheel down");
-  EXPECT_STREQ(binding_label(1, ACTION_PAUSE), "KEY_PGUP");
+  // A device the game does not know is played, and shown, as the keyboard.
   control_bindings[1].device = 7;
   EXPECT_STREQ(device_name(7), "keyboard");
-  EXPECT_STREQ(binding_label(1, ACTION_DRAG_BLOCK), "KEY_DEL");
-
+  EXPECT_FALSE(uses_mouse(1));
   control_bindings[0].device = DEVICE_MOUSE1;  // which has no gesture for turning right
   key[KEY_3] = 1;
   EXPECT_TRUE(action_key_down(0, ACTION_TURN_RIGHT));

@@ -210,8 +210,9 @@ TEST_F(PlayfieldTest, VanishRunsFrames0To7EmptiesTheCellThenTheClearEnds)
     draw();
     ASSERT_EQ(clear_phase[0], CLEAR_RUNNING);
     ASSERT_EQ(board[0][0][13].kind, drawing < 18 ? 7 : TILE_EMPTY);
-    ASSERT_TRUE(drawing <= 4 ? at(0, 13, 15, 15) == marker(0, 7)  // then frames 0, 1, 1, 2, 2 .. 7
-                             : copies(back_buffer, 25, 410, ITEM_VANISH_STRIP, 30 * ((drawing - 4) / 2), 30, 30));
+    const int frame = (drawing - 4) / 2;  // 0, 1, 1, 2, 2 .. 7 after four dark drawings
+    ASSERT_TRUE(drawing <= 4 ? at(0, 13, 15, 15) == marker(0, 7)
+                             : copies(back_buffer, 25, 410, ITEM_VANISH_STRIP, 30 * frame, 30, 30));
   }
   draw();
   EXPECT_EQ(clear_phase[0], CLEAR_NONE);

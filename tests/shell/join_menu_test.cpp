@@ -47,7 +47,8 @@ protected:
     int missing = 0;
     for (int y = 0; y < line->h; y++)
       for (int x = 0; x < line->w; x++)
-        missing += getpixel(line, x, y) == colour && getpixel(back_buffer, 365 * player + x, 345 + y) != colour;
+        missing += getpixel(line, x, y) == colour &&
+                   getpixel(back_buffer, 365 * player + x, 345 + y) != colour;
     destroy_bitmap(line);
     return missing == 0;
   }

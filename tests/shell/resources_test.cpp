@@ -33,7 +33,8 @@ TEST(ResourceFile, ItemsHaveTheirKindAndDepthNoneBlankOrSilentAndFontsAreWholeAn
   for (ResourceItem item : {ITEM_FONT_NUMBERS, ITEM_FONT_MESSAGES, ITEM_FONT_POINTS}) {
     FONT *typeface = item_font(item);
     ASSERT_TRUE(get_font_range_begin(typeface, -1) <= 32 && get_font_range_end(typeface, -1) >= 126);
-    for (char c = 32; c <= 126; c++) ASSERT_GT(text_length(typeface, std::string(1, c).c_str()), 0) << item << c;
+    for (char c = 32; c <= 126; c++)
+      ASSERT_GT(text_length(typeface, std::string(1, c).c_str()), 0) << item << c;
   }
   // Printed in a colour, as the game prints all its text, every glyph pixel takes it.
   BITMAP *page = create_bitmap(20, 20);
