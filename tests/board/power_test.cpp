@@ -80,6 +80,8 @@ TEST_F(PowerTest, CompletePathsPowerAndCountEachOfTheirTilesOnce)
   update_power(false);
   expect_board(9);
   EXPECT_EQ(powered_count[0], -1);
+  update_power(true);  // the lamps have fired: none may start charging again
+  for (const RowLamp &lamp : row_lamps[1]) EXPECT_EQ(lamp.state, LAMP_DARK);
 }
 
 TEST_F(PowerTest, EachConductorShowsWhichEdgesItIsJoinedTo)

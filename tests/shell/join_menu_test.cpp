@@ -106,7 +106,14 @@ TEST_F(JoinMenu, EntriesStartTheirGamesButGamesForTwoAndSettingsWaitForTheOtherP
     SetUp();
     player_slots[0].state = start.other_state;
     menu_selection[1] = start.entry;
-    hold(1, ACTION_DRAG_BLOCK);
+    if (start.mode == MODE_VERSUS) {  // a mouse player's click waits for the menu guard
+      control_bindings[1].device = DEVICE_MOUSE1;
+      mouse_y = 124 + 33 * 2;
+      mouse_b = 1;
+      step(1, 8);
+      EXPECT_EQ(player_slots[1].state, STATE_JOIN_MENU);
+    }
+    hold(1, ACTION_DRAG_BLOCK, start.mode != MODE_VERSUS);
     step(1);
     EXPECT_EQ(game_mode, start.mode);
     EXPECT_EQ(player_slots[0].state, start.mode == MODE_ONE_PLAYER ? STATE_JOIN_MENU : start.state);
@@ -130,9 +137,12 @@ TEST_F(JoinMenu, EntriesStartTheirGamesButGamesForTwoAndSettingsWaitForTheOtherP
     step(0);
     EXPECT_EQ(sounds_played(ITEM_SOUND_REFUSAL), refusals + 2) << entry;
   }
-  // A paused player lets the settings open.
+  // A paused player lets the settings open, but not a game for two.
   player_slots[1].state = STATE_PAUSED;
   refusal_timer[0] = 0;
   step(0);
   EXPECT_EQ(refusal_timer[0], 0);
+  menu_selection[0] = 1;
+  step(0);
+  EXPECT_EQ(refusal_timer[0], 60);
 }

@@ -92,6 +92,7 @@ TEST_F(MainLoop, TheHighScoreViewAndTheQuitQuestionWaitForTheirKeys)
   mouse_b = 2;
   run_player_steps();
   EXPECT_EQ(slot.state, STATE_JOIN_MENU) << "one mouse serves both players, whatever their device";
+  EXPECT_EQ(slot.timer, 10) << "the menu's lock";
 
   key[KEY_Z] = 1;
   EXPECT_TRUE(ask_quit_question()) << "Z answers yes as Y does";
