@@ -1,8 +1,6 @@
-// Blocks come: the sequence a level draws and how two boards share it, the level set-up,
-// blocks dropped into the columns in turn, the overflow that ends a game, and gravity.
+// Blocks come: the sequence a level draws and how two boards share it, blocks dropped into the
+// columns in turn and faster as they land, the overflow that ends a game, and gravity.
 #include <gtest/gtest.h>
-
-#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -14,18 +12,15 @@
 #include "shell/resources.h"
 #include "tests/support/headless.h"
 
-namespace {
-
-const unsigned char *kinds_of(int player) { return block_supplies[player].supply_kinds; }
-bool same_sequence() { return memcmp(kinds_of(0), kinds_of(1), SUPPLY_LENGTH) == 0; }
+static const unsigned char *kinds_of(int player) { return block_supplies[player].supply_kinds; }
+static bool same_sequence() { return memcmp(kinds_of(0), kinds_of(1), SUPPLY_LENGTH) == 0; }
 
 // A game as the join menu starts it, its level already counted in.
-void start_game(int mode, int players)
+static void start_game(int mode)
 {
   game_mode = mode;
   difficulty = 1;
-  srand(1);
-  for (int player = 0; player < players; player++) {
+  for (int player = 0; player < 2; player++) {
     start_level(player, true);
     reset_board(player, true);
     player_slots[player].state = STATE_PLAYING;
@@ -35,7 +30,7 @@ void start_game(int mode, int players)
 }
 
 // Steps the current player's supply until a block lands; the passes it took.
-int passes_until_landing()
+static int passes_until_landing()
 {
   const int landed = sounds_played(ITEM_SOUND_LAND);
   int pass = 0;
@@ -43,11 +38,11 @@ int passes_until_landing()
   return pass;
 }
 
-TEST(BlockSequence, TwoPlayersShareEachLevelsSequenceAndWhatFollowsIt)
+TEST(BlockSequence, TwoPlayersShareEachLevelsSequence)
 {
   for (int ahead : {0, 1}) {
     const int behind = opponent_of(ahead);
-    start_game(MODE_TWO_PLAYERS, 2);
+    start_game(MODE_TWO_PLAYERS);
     block_supplies[behind].supply_next = 37;
     // Whoever gets to a level first draws it; the one behind keeps his own, where he stood.
     player_slots[ahead].level = 2;
@@ -59,58 +54,28 @@ TEST(BlockSequence, TwoPlayersShareEachLevelsSequenceAndWhatFollowsIt)
     EXPECT_TRUE(same_sequence()) << "player " << ahead << " ahead";
     EXPECT_EQ(block_supplies[behind].supply_next, 0);
   }
-
-  // Past the thousand drawn kinds: sixty kinds from position 997 on, the right board's taken
-  // after the left board's.
-  std::vector<int> previews[2];
-  for (int player : {0, 1}) {
-    block_supplies[player].supply_next = 997;
-    for (int round = 0; round < 10; round++) {
-      reset_board(player, false);
-      for (int column = 0; column < BOARD_COLUMNS; column++)
-        previews[player].push_back(board[player][column][0].kind);
-    }
-  }
-  EXPECT_EQ(previews[0], previews[1]);
-  EXPECT_EQ(previews[0][2], kinds_of(0)[999]);
-  int last_family = 0;
-  for (int kind : previews[0]) last_family += kind > 15;
-  EXPECT_GT(last_family, 3) << "not the easy start of the sequence again";
 }
 
-TEST(Versus, TheLeftPlayerDrawsOneSequenceForBothAndSentBlocksFallAtOnce)
+TEST(Dropping, BlocksFallIntoTheColumnsInTurnFasterAsTheyLandButWaitAtLeastThreePasses)
 {
-  srand(1);  // the seed start_game uses
-  std::vector<int> draws(3000);
-  for (int &draw : draws) draw = rand();
-  start_game(MODE_VERSUS, 2);
+  start_game(MODE_ONE_PLAYER);
   // The first eleven kinds are 1 to 6; the last family never comes before position 61.
-  for (int i = 0; i <= 10; i++) EXPECT_EQ(kinds_of(0)[i], draws[i] % 6 + 1) << i;
-  for (int i = 11; i < SUPPLY_LENGTH; i++)
-    ASSERT_TRUE(kinds_of(0)[i] >= 1 && kinds_of(0)[i] <= (i <= 60 ? 15 : 19)) << i;
-  // One number for each of the first eleven kinds, two up to position 60 and three after;
-  // none for the right player's sequence, and one for each lamp of both boards.
-  EXPECT_EQ(rand(), draws[11 + 50 * 2 + 939 * 3 + 2 * 13]);
-  EXPECT_TRUE(same_sequence()) << "the right board plays the left board's sequence";
-  EXPECT_EQ(player_slots[1].blocks_to_clear, 10);
-
-  player_slots[0].versus_penalty = 1;
-  start_next_block(0);
-  supply_step();
-  EXPECT_EQ(falling_blocks[0].row, 1) << "a block sent by the opponent falls in its first pass";
-  passes_until_landing();
-  EXPECT_EQ(falling_blocks[0].delay, 25) << "the next one waits again";
-}
-
-TEST(Dropping, BlocksFallIntoTheColumnsInTurnAndWaitAtLeastThreePasses)
-{
-  start_game(MODE_ONE_PLAYER, 1);
+  for (int i = 0; i < SUPPLY_LENGTH; i++)
+    ASSERT_TRUE(kinds_of(0)[i] >= 1 && kinds_of(0)[i] <= (i <= 10 ? 6 : i <= 60 ? 15 : 19)) << i;
   // At difficulty 1 on level 1 a block waits 24 passes, then falls a row per pass into row 13.
   EXPECT_EQ(passes_until_landing(), 24 + 13);
-  for (int block = 1; block < 7; block++) passes_until_landing();
+  // A speed step after ten landings while the speed is 0 or 1, after nine while it is 2 or 3,
+  // after eight at 4; each step takes two passes off the wait.
+  std::vector<int> speed_ups;
+  for (int landing = 2; landing <= 46; landing++) {
+    const int speed = player_slots[0].speed_step;
+    passes_until_landing();
+    if (player_slots[0].speed_step != speed) speed_ups.push_back(landing);
+  }
+  EXPECT_EQ(speed_ups, (std::vector<int>{10, 20, 29, 38, 46}));
+  EXPECT_EQ(falling_blocks[0].delay, 25 - 2 * 5);
   for (int block = 0; block < 7; block++)
     EXPECT_EQ(board[0][block % 6][13 - block / 6].kind, kinds_of(0)[block]) << block;
-
   player_slots[0].level = 31;
   start_level(0, false);
   EXPECT_EQ(player_slots[0].drop_interval, 5);
@@ -119,15 +84,26 @@ TEST(Dropping, BlocksFallIntoTheColumnsInTurnAndWaitAtLeastThreePasses)
   EXPECT_EQ(falling_blocks[0].delay, 3);
 }
 
+// In versus the left player draws one sequence for both, and blocks sent by the opponent fall
+// at once; an overflow ends the game for both.
 TEST(Overflow, EveryTileBurstsFromTheTopDownAndTheGameEnds)
 {
-  for (int mode : {MODE_ONE_PLAYER, MODE_VERSUS}) {
-    start_game(mode, 2);
-    for (int row = 1; row < BOARD_ROWS; row++) board[0][0][row].kind = 7;
+  for (int mode : {MODE_VERSUS, MODE_ONE_PLAYER}) {
+    start_game(mode);
+    if (mode == MODE_VERSUS) {
+      EXPECT_TRUE(same_sequence());
+      player_slots[0].versus_penalty = 1;
+      start_next_block(0);
+      supply_step();
+      EXPECT_EQ(falling_blocks[0].row, 1) << "a block sent by the opponent falls in its first pass";
+      passes_until_landing();
+      EXPECT_EQ(falling_blocks[0].delay, 25) << "the next one waits again";
+    }
+    BoardCell(&column)[BOARD_ROWS] = board[0][falling_blocks[0].column];
+    for (int row = 1; row < BOARD_ROWS; row++) column[row].kind = 7;
     board[0][5][9].kind = 11;
     for (int pass = 0; pass < 25; pass++) supply_step();
-    for (int row = 1; row < BOARD_ROWS; row++)
-      EXPECT_EQ(board[0][0][row].vanish_timer, 14 + 5 * row) << row;
+    for (int row = 1; row < BOARD_ROWS; row++) EXPECT_EQ(column[row].vanish_timer, 14 + 5 * row) << row;
     EXPECT_EQ(board[0][5][9].vanish_timer, 59);
     EXPECT_EQ(player_slots[0].state, mode == MODE_VERSUS ? STATE_VERSUS_LOST : STATE_GAME_OVER);
     EXPECT_EQ(player_slots[1].state, mode == MODE_VERSUS ? STATE_VERSUS_WON : STATE_PLAYING);
@@ -137,7 +113,7 @@ TEST(Overflow, EveryTileBurstsFromTheTopDownAndTheGameEnds)
 
 TEST(Gravity, AVanishingTileHoldsUpTheColumnUntilItIsGone)
 {
-  start_game(MODE_ONE_PLAYER, 1);
+  start_game(MODE_ONE_PLAYER);
   BoardCell(&column)[BOARD_ROWS] = board[0][1];
   for (int row = 10; row <= 12; row++) column[row].kind = row - 7;
   column[12].vanish_timer = 6;
@@ -152,5 +128,3 @@ TEST(Gravity, AVanishingTileHoldsUpTheColumnUntilItIsGone)
               std::vector<int>({0, 3, 4})) << "pass " << pass;
   }
 }
-
-}  // namespace

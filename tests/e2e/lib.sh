@@ -1,35 +1,19 @@
-# Shared set-up for the end-to-end tests: the real game in its own Xvfb, with a HOME whose
-# ALSA configuration records the game's sound to a file, and a stand-in for xmessage that
-# writes the game's message boxes to a file instead of waiting for a click.
-#
-# Usage in a test: source lib.sh "$@"   (arguments: the game binary, the build directory)
-
+# Shared set-up for the end-to-end tests: the real game in its own Xvfb, with a HOME whose ALSA
+# configuration records the game's sound to a file, and a stand-in for xmessage that writes the
+# game's message boxes to a file. Usage: source lib.sh "$@" (the game binary, the build folder)
 set -u
 GAME=$1
 BUILD_DIR=$2
 WORK=$(mktemp -d /tmp/korvanta-e2e.XXXXXX)
-export HOME=$WORK/home
+export HOME=$WORK/home PATH=$WORK/bin:$PATH
 mkdir -p "$HOME" "$WORK/bin" "$WORK/run"
 SOUND_FILE=$WORK/sound.raw
 MESSAGES=$WORK/messages.txt
-XVFB_PID=
-
-cat > "$HOME/.asoundrc" <<ASOUND
-pcm.!default {
-  type file
-  slave.pcm "null"
-  file "$SOUND_FILE"
-  format "raw"
-}
-ASOUND
-
-cat > "$WORK/bin/xmessage" <<XMESSAGE
-#!/bin/sh
-for last; do :; done
-printf '%s\n' "\$last" >> "$MESSAGES"
-XMESSAGE
+printf 'pcm.!default {\n type file\n slave.pcm "null"\n file "%s"\n format "raw"\n}\n' \
+  "$SOUND_FILE" > "$HOME/.asoundrc"
+printf '#!/bin/sh\nfor last; do :; done\nprintf "%%s\\n" "$last" >> "%s"\n' "$MESSAGES" \
+  > "$WORK/bin/xmessage"
 chmod +x "$WORK/bin/xmessage"
-export PATH=$WORK/bin:$PATH
 
 cleanup() {
   if [ -n "${GAME_PID:-}" ]; then
@@ -38,51 +22,43 @@ cleanup() {
     for _ in $(seq 20); do kill -0 "$GAME_PID" 2>/dev/null || break; sleep 0.1; done
     kill -9 "$GAME_PID" 2>/dev/null
   fi
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
   wait 2>/dev/null
   rm -rf "$WORK"
 }
 trap cleanup EXIT
 
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
+fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# Xvfb picks a free display and names it once it is ready.
 start_display() {
-  local number
-  for number in $(seq 90 140); do
-    [ -e /tmp/.X11-unix/X$number ] || [ -e /tmp/.X$number-lock ] && continue
-    Xvfb :$number -screen 0 640x480x24 -nolisten tcp >/dev/null 2>&1 &
-    XVFB_PID=$!
-    export DISPLAY=:$number
-    for _ in $(seq 50); do
-      xdpyinfo >/dev/null 2>&1 && return 0
-      [ -e /tmp/.X11-unix/X$number ] && sleep 0.2 && return 0
-      sleep 0.1
-    done
-    kill $XVFB_PID 2>/dev/null
+  Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  for _ in $(seq 50); do
+    [ -s "$WORK/display" ] && export DISPLAY=:$(cat "$WORK/display") && return 0
+    sleep 0.1
   done
   fail "no Xvfb display could be started"
 }
 
-# Runs the game in the background from a folder holding the built resource files.
+# Runs the game in the background from a folder holding the built resource files, and waits
+# for its window.
 start_game() {
   cp "$BUILD_DIR/korvanta.dat" "$BUILD_DIR/patches.dat" "$WORK/run/"
   (cd "$WORK/run" && exec "$GAME" >"$WORK/stdout" 2>"$WORK/stderr") &
   GAME_PID=$!
-  wait_for_window
-}
-
-wait_for_window() {
   for _ in $(seq 100); do
-    WINDOW=$(xdotool search --name '^Korvanta$' 2>/dev/null | head -n 1)
-    [ -n "$WINDOW" ] && sleep 0.5 && return 0
+    xdotool search --name '^Korvanta$' >/dev/null 2>&1 && sleep 0.5 && return 0
     kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before opening its window: $(cat "$WORK/stderr")"
     sleep 0.1
   done
   fail "the game's window did not appear"
 }
+
+# Holds a key long enough for the game to see it in its key array, and short enough for one
+# action (a held key repeats after 6 frames): one xdotool process times the hold, since
+# starting a second one can take long on a busy machine.
+hold_key() { xdotool keydown "$1" sleep "${2:-0.15}" keyup "$1"; }
 
 # The title screen comes first. A key hurries its reveal; the menu is up once its highlight
 # shows beside the first entry.
@@ -102,31 +78,32 @@ enter_game() {
   sleep 1
 }
 
-# Holds a key long enough for the game to see it in its key array, and short enough for one
-# action (a held key repeats after 6 frames): one xdotool process times the hold, since
-# starting a second one can take long on a busy machine.
-hold_key() {
-  xdotool keydown "$1" sleep "${2:-0.15}" keyup "$1"
+# Waits up to 6 s for the game to end with exit code 0.
+expect_clean_exit() {
+  for _ in $(seq 60); do
+    kill -0 "$GAME_PID" 2>/dev/null && sleep 0.1 && continue
+    wait "$GAME_PID"
+    local code=$?
+    GAME_PID=
+    [ "$code" = 0 ] || fail "the game exited with $code"
+    echo "1 passed, 0 failed" && exit 0
+  done
+  fail "the game did not end within 6 seconds"
 }
 
 # Waits for the game to end and sets EXIT_CODE.
 wait_for_exit() {
-  local seconds=${1:-10}
-  for _ in $(seq $((seconds * 10))); do
-    if ! kill -0 "$GAME_PID" 2>/dev/null; then
-      wait "$GAME_PID"
-      EXIT_CODE=$?
-      GAME_PID=
-      return 0
-    fi
-    sleep 0.1
+  for _ in $(seq $((${1:-10} * 10))); do
+    kill -0 "$GAME_PID" 2>/dev/null && sleep 0.1 && continue
+    wait "$GAME_PID"
+    EXIT_CODE=$?
+    GAME_PID=
+    return 0
   done
-  fail "the game did not end within $seconds seconds"
+  fail "the game did not end within ${1:-10} seconds"
 }
 
-screenshot() {
-  xwd -root -silent | convert xwd:- "$1"
-}
+screenshot() { xwd -root -silent | convert xwd:- "$1"; }
 
 # The colour of one screen pixel, as "r,g,b" in 0..255.
 pixel() {

@@ -1,12 +1,9 @@
-// The playfield drawing on a board laid out by hand. Tile sprites and overlays are painted
-// as plain markers and the background in the transparent colour, so that a pixel says what
-// was drawn there; the datafile's vanish strip, digits, patterns and cursor are real.
+// The playfield drawing on a board laid out by hand. Tile sprites and overlays are painted as
+// plain markers and the background in the transparent colour, so that a pixel says what was
+// drawn there; the datafile's vanish strip, digits, patterns and cursor are real.
 #include <allegro.h>
 #include <allegro/internal/aintern.h>
 #include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cstdlib>
 #include <vector>
 
 #include "board/board.h"
@@ -19,12 +16,10 @@
 #include "shell/resources.h"
 #include "tests/support/headless.h"
 
-namespace {
-
-int marker(int set, int kind) { return makecol(8 * kind, 20 + 60 * set, 96); }
-int warning() { return makecol(248, 248, 0); }
-int danger() { return makecol(248, 0, 0); }
-int mask() { return makecol(255, 0, 255); }
+static int marker(int set, int kind) { return makecol(8 * kind, 20 + 60 * set, 96); }
+static int warning() { return makecol(248, 248, 0); }
+static int danger() { return makecol(248, 0, 0); }
+static int mask() { return makecol(255, 0, 255); }
 
 class PlayfieldTest : public ::testing::Test {
 protected:
@@ -41,17 +36,18 @@ protected:
     clear_to_color(cell_overlay_sprites[1], danger());
     clear_to_color(background_buffer, mask());
     clear_to_color(level_panels[0], mask());
-    for (int player = 0; player < 2; player++)
+    for (int player = 0; player < 2; player++) {
       for (int column = 0; column < BOARD_COLUMNS; column++)
         for (int row = 0; row < BOARD_ROWS; row++)
           board[player][column][row] = {25 + 30 * column + 365 * player, 20 + 30 * row};
-    for (PlayerSlot &slot : player_slots) slot = {};
+      player_slots[player] = {};
+      clear_phase[player] = CLEAR_NONE;
+      board_draw_count[player] = 0;
+    }
     player_slots[0].state = STATE_PLAYING;
-    clear_phase[0] = clear_phase[1] = CLEAR_NONE;
     power_pattern_phase = 0.0f;
     warning_alpha = 220;
     warning_alpha_step = 1;
-    board_draw_count[0] = board_draw_count[1] = 0;
     current_player = 0;
   }
 
@@ -83,22 +79,20 @@ protected:
   static bool copies(BITMAP *target, int x, int y, ResourceItem item, int sx, int w, int h)
   {
     for (int j = 0; j < h; j++)
-      for (int i = 0; i < w; i++) {
-        const int colour = sx < 0 ? mask() : getpixel(item_bitmap(item), sx + i, j);
-        if (getpixel(target, x + i, y + j) != colour) return false;
-      }
+      for (int i = 0; i < w; i++)
+        if (getpixel(target, x + i, y + j) != (sx < 0 ? mask() : getpixel(item_bitmap(item), sx + i, j)))
+          return false;
     return true;
   }
 };
 
-TEST_F(PlayfieldTest, Level1FadesInCountsDownWithTicksThenPlayBegins)
+TEST_F(PlayfieldTest, CountInShowsThePanelThenCountsTheQuotaDownWithTicksAndStartsPlay)
 {
   PlayerSlot &slot = player_slots[0];
   slot.state = STATE_LEVEL_START;
   slot.level = 1;
   auto slot_holds = [](int index, int digit) {  // digit -1: the slot is empty
-    const int source_x = digit < 0 ? -1 : 18 * digit;
-    return copies(level_panels[0], 19 * index, 107, ITEM_DIGITS, source_x, 18, 20);
+    return copies(level_panels[0], 19 * index, 107, ITEM_DIGITS, digit < 0 ? -1 : 18 * digit, 18, 20);
   };
   draw(51);  // the fade-in
   for (int left = 29; left >= 0; left--) {  // the tens slot empties below 10
@@ -107,29 +101,24 @@ TEST_F(PlayfieldTest, Level1FadesInCountsDownWithTicksThenPlayBegins)
     ASSERT_TRUE(slot_holds(0, -1) && slot_holds(1, left >= 10 ? left / 10 : -1) &&
                 slot_holds(2, left % 10)) << left;
   }
-  EXPECT_TRUE(copies(back_buffer, 48 + 38, 207, ITEM_DIGITS, 18 * 1, 18, 20))
-      << "the panel is shown before its number is rewritten";
   draw();
   EXPECT_EQ(slot.state, STATE_PLAYING);
   EXPECT_EQ(slot.fade_alpha, 250) << "the fade-out starts in the call that begins play";
-}
 
-TEST_F(PlayfieldTest, Level3CountsByThreeWhileMoreThanFiftyRemainThenByOne)
-{
+  // Level 3 on the right counts by three while more than 50 remain, then by one.
   current_player = 1;
-  PlayerSlot &slot = player_slots[1];
-  slot.state = STATE_LEVEL_START;
-  slot.level = 3;
+  player_slots[1].state = STATE_LEVEL_START;
+  player_slots[1].level = 3;
   std::vector<int> counted, expected;
-  for (int value = 3; value <= 42; value += 3) expected.push_back(value);
-  for (int value = 43; value <= 90; value++) expected.push_back(value);
-  for (draw(52); slot.state == STATE_LEVEL_START && counted.size() < 100; draw())
-    counted.push_back(slot.blocks_to_clear);
+  for (int value = 3; value <= 90; value += value < 42 ? 3 : 1) expected.push_back(value);
+  for (draw(52); player_slots[1].state == STATE_LEVEL_START && counted.size() < 100; draw())
+    counted.push_back(player_slots[1].blocks_to_clear);
   EXPECT_EQ(counted, expected);
-  EXPECT_EQ(fake.sounds.back().pan, 255);
 }
 
-TEST_F(PlayfieldTest, RestingTilesShowTheirPowerMovingOrDoomedOnesAreDark)
+// The preview row is dimmed but in the next drop's column, and joins the board's fade at a
+// level's end once that has come down to its own alpha.
+TEST_F(PlayfieldTest, RestingTilesShowTheirPowerMovingOnesAreDarkAndThePreviewIsDimmed)
 {
   power_pattern_phase = 7.5f;  // the fills use 7
   put(0, 13, 1, POWER_FROM_LEFT);
@@ -137,10 +126,21 @@ TEST_F(PlayfieldTest, RestingTilesShowTheirPowerMovingOrDoomedOnesAreDark)
   put(2, 13, 1, POWER_CONNECTED);
   clear_phase[0] = CLEAR_ARMED;  // the lamps have fired: the path is about to clear
   put(4, 13, 3, POWER_FROM_RIGHT).is_protected = 1;
+  for (int column = 0; column < BOARD_COLUMNS; column++) put(column, 0, column + 1);
+  falling_blocks[0].next_column = 4;
+  auto expect_preview = [](int dimmed, int next_alpha) {
+    BITMAP *pixel = create_bitmap(1, 1);
+    for (int column = 0; column < BOARD_COLUMNS; column++) {
+      clear_to_color(pixel, mask());
+      set_trans_blender(0, 0, 0, column == 4 ? next_alpha : dimmed);
+      draw_trans_sprite(pixel, tile_sprites[0][column + 1], 0, 0);
+      EXPECT_EQ(at(column, 0, 15, 15), getpixel(pixel, 0, 0)) << "column " << column;
+    }
+    destroy_bitmap(pixel);
+  };
   draw();
-  EXPECT_EQ(at(0, 13, 3, 3), marker(1, 1));
-  EXPECT_EQ(at(1, 12, 15, 17 + 29), marker(0, 1));
-  EXPECT_EQ(at(4, 13, 3, 3), marker(3, 3));
+  expect_preview(85, 255);
+  EXPECT_EQ(at(1, 12, 15, 17 + 29), marker(0, 1)) << "a sinking tile is dark";
   EXPECT_EQ(_drawing_mode, DRAW_MODE_SOLID);
   // The patterns from the left and of a path about to clear are tiled from (7, 7), the one
   // from the lamps from (-7, -7); the row looked at lies at y 424.
@@ -152,31 +152,26 @@ TEST_F(PlayfieldTest, RestingTilesShowTheirPowerMovingOrDoomedOnesAreDark)
     ASSERT_EQ(at(4, 13, dx, 14), getpixel(right, (145 + dx + 7) & 15, (424 + 7) & 15)) << dx;
   }
 
-  player_slots[0].state = STATE_VERSUS_WON;  // the board fades out in the dark look
+  player_slots[0].state = STATE_LEVEL_COMPLETE;  // the board fades out in the dark look
   draw();
   EXPECT_EQ(at(0, 13, 2, 15), marker(0, 1));
+  player_slots[0].fade_alpha = 100;
+  draw();
+  expect_preview(85, 155);
+  player_slots[0].fade_alpha = 200;
+  draw();
+  expect_preview(55, 55);
 }
 
-TEST_F(PlayfieldTest, PreparedSpritesHaveEveryPoweredConductorFilledFromItsSeed)
-{
-  prepare_play_screen();  // the game's own sprites in place of the markers
-  const int powered = getpixel(tile_sprites[1][1], 2, 15);
-  for (int kind = 1; kind <= TILE_KIND_COUNT; kind++) {
-    put(2, 13, kind, POWER_CONNECTED).power2 = POWER_CONNECTED;
-    draw();
-    int unfilled = 0;
-    for (int dy = 0; dy < 30; dy++)
-      for (int dx = 0; dx < 30; dx++) unfilled += at(2, 13, dx, dy) == powered;
-    EXPECT_EQ(unfilled, 0) << kind;
-  }
-}
-
+// The overlays swing their alpha by two between 148 and 256: 256 in drawing 18, 148 in 72.
 TEST_F(PlayfieldTest, HighColumnsGetOverlaysAtTheirCellsAndBeepUnlessPaused)
 {
   for (int column : {3, 4, 5}) put(column, column, 5);
-  draw(61);
+  draw(81);
   EXPECT_EQ(sounds_played(ITEM_SOUND_WARNING), 3) << "a warning beeps in drawings 1, 31 and 61";
   EXPECT_EQ(fake.sounds.back().frequency, 2000);
+  EXPECT_EQ(warning_alpha, 148 + 2 * 9);
+  EXPECT_FLOAT_EQ(power_pattern_phase, 0.5f * 81);
 
   warning_alpha = 255;  // opaque overlays
   put(0, 1, 5);  // danger left of the warnings: they do not lower it
@@ -188,24 +183,21 @@ TEST_F(PlayfieldTest, HighColumnsGetOverlaysAtTheirCellsAndBeepUnlessPaused)
   EXPECT_EQ(at(1, 2, 15, 35), marker(0, 5)) << "the sinking tile below its cell has no overlay";
   EXPECT_TRUE(copies(back_buffer, 85, 80, ITEM_VANISH_STRIP, 0, 30, 30)) << "nor a vanishing one";
   EXPECT_EQ(at(2, 13, 15, 15), danger()) << "but it still tops its column";
-  EXPECT_EQ(at(3, 3, 15, 15), warning());
   EXPECT_EQ(at(4, 4, 15, 15), warning());
   EXPECT_EQ(at(5, 5, 15, 15), marker(0, 5));
-  draw(20);
-  EXPECT_EQ(sounds_played(ITEM_SOUND_WARNING), 5) << "danger beeps on board drawings 70 and 80";
+  draw(19);
+  EXPECT_EQ(sounds_played(ITEM_SOUND_WARNING), 5) << "danger beeps in drawings 91 and 101";
   EXPECT_EQ(fake.sounds.back().frequency, 1000);
-
   player_slots[0].state = STATE_PAUSED;
   warning_alpha = 255;
   draw();
-  EXPECT_EQ(at(3, 3, 15, 15), warning());
+  EXPECT_EQ(at(3, 3, 15, 15), warning()) << "a paused game shows its overlays";
   draw(29);
-  EXPECT_EQ(fake.sounds.size(), 5u) << "a paused game keeps quiet";
+  EXPECT_EQ(fake.sounds.size(), 5u) << "but keeps quiet";
 }
 
 TEST_F(PlayfieldTest, VanishRunsFrames0To7EmptiesTheCellThenTheClearEnds)
 {
-  const int frames[] = {0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 7};
   put(0, 13, 7, POWER_CONNECTED).vanish_timer = 14 + 5;  // dark in 4 drawings first
   put(3, 13, 7).vanish_timer = 14;  // vanishing meanwhile, so the clear goes on
   clear_phase[0] = clear_phase[1] = CLEAR_RUNNING;
@@ -214,46 +206,24 @@ TEST_F(PlayfieldTest, VanishRunsFrames0To7EmptiesTheCellThenTheClearEnds)
     draw();
     ASSERT_EQ(clear_phase[0], CLEAR_RUNNING);
     ASSERT_EQ(board[0][0][13].kind, drawing < 18 ? 7 : TILE_EMPTY);
+    const int frame = (drawing - 4) / 2;  // 0, 1, 1, 2, 2 .. 7 after four dark drawings
     ASSERT_TRUE(drawing <= 4 ? at(0, 13, 15, 15) == marker(0, 7)
-                             : copies(back_buffer, 25, 410, ITEM_VANISH_STRIP,
-                                      30 * frames[drawing - 5], 30, 30));
+                             : copies(back_buffer, 25, 410, ITEM_VANISH_STRIP, 30 * frame, 30, 30));
   }
   draw();
   EXPECT_EQ(clear_phase[0], CLEAR_NONE);
   EXPECT_EQ(clear_phase[1], CLEAR_RUNNING) << "only the drawn player's clear ends";
 }
 
-TEST_F(PlayfieldTest, WarningAlphaSwingsAndThePhaseMovesWithEveryShownBoard)
-{
-  player_slots[1].state = STATE_PLAYING;
-  std::vector<int> alphas;
-  for (int drawing = 0; drawing < 120; drawing++) {
-    current_player = drawing % 2;
-    draw();
-    alphas.push_back(warning_alpha);
-  }
-  EXPECT_EQ(alphas.front(), 222);
-  for (size_t i = 1; i < alphas.size(); i++) ASSERT_EQ(std::abs(alphas[i] - alphas[i - 1]), 2);
-  EXPECT_EQ(*std::max_element(alphas.begin(), alphas.end()), 256);
-  EXPECT_EQ(*std::min_element(alphas.begin(), alphas.end()), 148);
-  EXPECT_FLOAT_EQ(power_pattern_phase, 60.0f);
-  player_slots[1].state = STATE_HIGH_SCORES;
-  draw();
-  EXPECT_FLOAT_EQ(power_pattern_phase, 60.0f) << "a hidden board advances nothing";
-}
-
-TEST_F(PlayfieldTest, CursorShowsFiveFramesOfFiveCallsEach)
+TEST_F(PlayfieldTest, CursorShowsFiveFramesOfFiveCallsEachCentredOnItsCell)
 {
   current_player = 1;
   player_slots[1].cursor_column = 5;
   player_slots[1].cursor_row = 13;
-  for (int call = 0; call < 25; call++) {
+  for (int call = 0; call < 30; call++) {
     clear_to_color(back_buffer, mask());
     draw_cursor();
-    ASSERT_TRUE(copies(back_buffer, 365 + 150 + 19, 390 + 14, ITEM_CURSOR, 42 * (call / 5), 42, 42))
+    ASSERT_TRUE(copies(back_buffer, 365 + 150 + 19, 390 + 14, ITEM_CURSOR, 42 * (call % 25 / 5), 42, 42))
         << call;
   }
-  EXPECT_EQ(player_slots[1].cursor_anim, 0);
 }
-
-}  // namespace

@@ -2,19 +2,16 @@
 // the refusals while the other player is busy.
 #include <allegro.h>
 #include <gtest/gtest.h>
+#include <vector>
 
-#include "board/board.h"
 #include "control/bindings.h"
 #include "shell/global_bitmaps.h"
 #include "shell/join_menu.h"
 #include "shell/main_loop.h"
 #include "shell/player_slots.h"
-#include "shell/prerender.h"
 #include "shell/resources.h"
 #include "shell/startup.h"
 #include "tests/support/headless.h"
-
-namespace {
 
 class JoinMenu : public ::testing::Test {
 protected:
@@ -25,189 +22,129 @@ protected:
     for (int player = 0; player < 2; player++) {
       player_slots[player] = PlayerSlot{};
       player_slots[player].state = STATE_JOIN_MENU;
-      menu_selection[player] = 0;
-      menu_key_guard[player] = 0;
-      refusal_timer[player] = 0;
+      menu_selection[player] = menu_key_guard[player] = refusal_timer[player] = 0;
     }
   }
 
-  void step(int player, int frames = 1)
+  static void step(int player, int frames = 1)
   {
-    current_player = player;
-    for (int i = 0; i < frames; i++) run_join_menu(player);
+    for (current_player = player; frames > 0; frames--) run_join_menu(player);
   }
 
-  void hold(int player, int action, bool down = true)
+  static void hold(int player, int action, bool down = true)
   {
     key[control_bindings[player].keys[action]] = down;
   }
 
-  // The three refusal lines as the menu must print them, compared with the back buffer.
-  bool refusal_shown(int player, int other_number)
+  // Whether the refusal message on the player's half names the other player: every pixel
+  // of that line's letters is there.
+  static bool refusal_shown(int player, int other_number)
   {
-    BITMAP *expected = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
-    clear_bitmap(expected);
-    const int x = 365 * player + 115;
-    textprintf_centre_ex(expected, font_messages, x, 330, makecol(250, 80, 0), -1, "not possible");
-    textprintf_centre_ex(expected, font_messages, x, 345, makecol(255, 100, 0), -1, "because player %d", other_number);
-    textprintf_centre_ex(expected, font_messages, x, 360, makecol(250, 120, 0), -1, "is playing");
-    bool same = true;
-    for (int y = 325; y < 380 && same; y++)
-      for (int px = 365 * player; px < 365 * player + 230 && same; px++)
-        same = getpixel(expected, px, y) == getpixel(back_buffer, px, y);
-    destroy_bitmap(expected);
-    return same;
+    BITMAP *line = create_bitmap(230, 30);
+    clear_bitmap(line);
+    const int colour = makecol(255, 100, 0);
+    textprintf_centre_ex(line, font_messages, 115, 0, colour, -1, "because player %d", other_number);
+    int missing = 0;
+    for (int y = 0; y < line->h; y++)
+      for (int x = 0; x < line->w; x++)
+        missing += getpixel(line, x, y) == colour &&
+                   getpixel(back_buffer, 365 * player + x, 345 + y) != colour;
+    destroy_bitmap(line);
+    return missing == 0;
   }
 };
 
-TEST_F(JoinMenu, HeldMoveDownStepsEveryNineFramesAndWraps)
+TEST_F(JoinMenu, HeldKeysStepEveryNineFramesAndWrapAndWaitOutTheLockThatThePointerIgnores)
 {
   hold(0, ACTION_MOVE_DOWN);
-  std::vector<int> selections;
+  std::vector<int> steps;
   for (int frame = 1; frame <= 45; frame++) {
     const int before = menu_selection[0];
     step(0);
-    if (menu_selection[0] != before) selections.push_back(frame);
+    if (menu_selection[0] != before) steps.push_back(frame);
   }
-  EXPECT_EQ(selections, (std::vector<int>{9, 18, 27, 36, 45}));
-  EXPECT_EQ(menu_selection[0], 0) << "from the last entry it wraps to the first";
+  EXPECT_EQ(steps, (std::vector<int>{9, 18, 27, 36, 45})) << "the last step wraps to the top";
   EXPECT_EQ(sounds_played(ITEM_SOUND_CLICK), 5);
-  EXPECT_EQ(fake.sounds[0].frequency, 3000);
-  EXPECT_EQ(fake.sounds[0].pan, 20);
-
   hold(0, ACTION_MOVE_DOWN, false);
   hold(1, ACTION_MOVE_UP);
   step(1, 9);
   EXPECT_EQ(menu_selection[1], 4) << "up from the first entry wraps to the last";
-  EXPECT_EQ(fake.sounds.back().pan, 255);
-}
+  hold(1, ACTION_MOVE_UP, false);
 
-TEST_F(JoinMenu, LockAfterReturningHoldsTheKeysButNotThePointer)
-{
+  // Back in the menu on a mouse, with the 10-frame lock: the key held, the pointer below.
   control_bindings[1].device = DEVICE_MOUSE2;
+  menu_selection[1] = 0;
   player_slots[1].timer = 10;
-  hold(1, ACTION_MOVE_DOWN);
   menu_key_guard[1] = 20;
-  mouse_y = 124 + 33 * 2;  // the pointer below the first entry
+  hold(1, ACTION_MOVE_DOWN);
+  mouse_y = 124 + 33 * 2;
   step(1, 3);
   EXPECT_EQ(menu_selection[1], 1) << "the pointer moves the selection during the lock";
-  EXPECT_EQ(player_slots[1].timer, 7);
-  hold(1, ACTION_MOVE_DOWN, false);
   mouse_y = 124 + 33 * 1;
   step(1, 7);
-  EXPECT_EQ(player_slots[1].timer, 0);
-  EXPECT_EQ(sounds_played(ITEM_SOUND_CLICK), 0) << "keys did nothing during the lock";
-
-  // After the lock the pointer follows the selection.
-  menu_key_guard[1] = 9;
-  hold(1, ACTION_MOVE_DOWN);
+  EXPECT_EQ(sounds_played(ITEM_SOUND_CLICK), 6) << "keys did nothing during the lock";
   step(1);
-  EXPECT_EQ(menu_selection[1], 2);
-  EXPECT_EQ(mouse_x, 100);
-  EXPECT_EQ(mouse_y, 124 + 33 * 2);
-}
+  EXPECT_EQ(mouse_y, 124 + 33 * 2) << "after the lock the key steps, and the pointer follows";
 
-TEST_F(JoinMenu, EntriesStartTheirGames)
-{
-  hold(1, ACTION_DRAG_BLOCK);
-  step(1);
-  EXPECT_EQ(game_mode, MODE_ONE_PLAYER);
-  EXPECT_EQ(player_slots[1].state, STATE_LEVEL_START);
-  EXPECT_EQ(player_slots[0].state, STATE_JOIN_MENU);
-  // Every lamp of the reset board has colour 0, whose mark now stands beside each row.
-  for (int row = 0; row < PLAYING_ROWS; row++)
-    EXPECT_EQ(getpixel(background_buffer, 365 + 211, 30 * row + 64), getpixel(item_bitmap(ITEM_COLOUR_CHIPS), 1, 2));
-
-  SetUp();
-  player_slots[0].state = STATE_HIGH_SCORES;
-  menu_selection[1] = 1;
-  hold(1, ACTION_DRAG_BLOCK);
-  step(1);
-  EXPECT_EQ(game_mode, MODE_TWO_PLAYERS);
-  EXPECT_EQ(player_slots[0].state, STATE_LEVEL_START);
-  EXPECT_EQ(player_slots[1].state, STATE_LEVEL_START);
-
-  SetUp();
-  menu_selection[0] = 2;
-  hold(0, ACTION_DRAG_BLOCK);
-  step(0);
-  EXPECT_EQ(game_mode, MODE_VERSUS);
-  EXPECT_EQ(player_slots[0].state, STATE_PLAYING) << "versus starts without a count-in";
-  EXPECT_EQ(player_slots[1].state, STATE_PLAYING);
-}
-
-TEST_F(JoinMenu, GamesForTwoAndSettingsAreRefusedWhileTheOtherPlays)
-{
-  for (int entry : {1, 2, 4}) {
-    SCOPED_TRACE(entry);
-    SetUp();
-    player_slots[1].state = STATE_PLAYING;
-    menu_selection[0] = entry;
-    hold(0, ACTION_DRAG_BLOCK);
-    clear_bitmap(back_buffer);
-    step(0);
-    EXPECT_EQ(fake.sounds.back().item, ITEM_SOUND_REFUSAL);
-    EXPECT_EQ(fake.sounds.back().frequency, 1000);
-    EXPECT_EQ(player_slots[0].state, STATE_JOIN_MENU);
-    EXPECT_EQ(menu_selection[0], entry) << "the selection stays on the refused entry";
-
-    // The message shows from the next frame on, for 60 frames, and nothing can be confirmed.
-    for (int frame = 1; frame <= 60; frame++) {
-      clear_bitmap(back_buffer);
-      step(0);
-      ASSERT_TRUE(refusal_shown(0, 2)) << "frame " << frame;
-    }
-    EXPECT_EQ(sounds_played(ITEM_SOUND_REFUSAL), 1);
-    EXPECT_EQ(refusal_timer[0], 0);
-    step(0);
-    EXPECT_EQ(sounds_played(ITEM_SOUND_REFUSAL), 2) << "after the message the key confirms again";
-  }
-}
-
-TEST_F(JoinMenu, RefusalNamesTheOtherPlayerAndSettingsWaitOnlyForAPlayingOne)
-{
-  player_slots[0].state = STATE_PAUSED;
-  menu_selection[1] = 4;
-  hold(1, ACTION_DRAG_BLOCK);
-  fake.key_holds = {{KEY_ESC, 500, 600}};  // leaves the settings screen
-  step(1);
-  EXPECT_EQ(refusal_timer[1], 0) << "the settings open while the other player pauses";
-  EXPECT_GE(fake.now_ms, 500) << "the settings screen ran until ESC";
-  EXPECT_EQ(menu_key_guard[1], 0);
-
-  menu_selection[1] = 2;
-  step(1);
-  clear_bitmap(back_buffer);
-  step(1);
-  EXPECT_TRUE(refusal_shown(1, 1)) << "a game for two waits for a paused player";
-  EXPECT_FALSE(refusal_shown(1, 2));
-}
-
-TEST_F(JoinMenu, AHeldConfirmKeyActsWhenTheLockEndsAndAClickWaitsForTheGuard)
-{
+  // A confirm key held through the lock acts in the first frame after it.
   menu_selection[0] = 3;
-  hold(0, ACTION_DRAG_BLOCK);
-  step(0);
-  EXPECT_EQ(player_slots[0].state, STATE_HIGH_SCORES);
-  EXPECT_EQ(player_slots[0].timer, 30);
-
-  // Back in the menu with the 10-frame lock, the key never released.
-  player_slots[0].state = STATE_JOIN_MENU;
   player_slots[0].timer = 10;
+  hold(0, ACTION_DRAG_BLOCK);
   step(0, 10);
   EXPECT_EQ(player_slots[0].state, STATE_JOIN_MENU);
   step(0);
   EXPECT_EQ(player_slots[0].state, STATE_HIGH_SCORES);
-
-  // A mouse player's click, unlike the key, waits for the menu guard.
-  SetUp();
-  control_bindings[0].device = DEVICE_MOUSE1;
-  mouse_b = 1;
-  menu_selection[0] = 3;
-  step(0, 8);
-  EXPECT_EQ(player_slots[0].state, STATE_JOIN_MENU);
-  step(0);
-  EXPECT_EQ(player_slots[0].state, STATE_HIGH_SCORES);
 }
 
-}  // namespace
+TEST_F(JoinMenu, EntriesStartTheirGamesButGamesForTwoAndSettingsWaitForTheOtherPlayer)
+{
+  const struct { int entry, other_state, mode, state; } starts[] = {
+      {1, STATE_HIGH_SCORES, MODE_TWO_PLAYERS, STATE_LEVEL_START},  // the scores' view is free
+      {2, STATE_JOIN_MENU, MODE_VERSUS, STATE_PLAYING},  // versus starts without a count-in
+      {0, STATE_JOIN_MENU, MODE_ONE_PLAYER, STATE_LEVEL_START}};
+  for (const auto &start : starts) {
+    SetUp();
+    player_slots[0].state = start.other_state;
+    menu_selection[1] = start.entry;
+    if (start.mode == MODE_VERSUS) {  // a mouse player's click waits for the menu guard
+      control_bindings[1].device = DEVICE_MOUSE1;
+      mouse_y = 124 + 33 * 2;
+      mouse_b = 1;
+      step(1, 8);
+      EXPECT_EQ(player_slots[1].state, STATE_JOIN_MENU);
+    }
+    hold(1, ACTION_DRAG_BLOCK, start.mode != MODE_VERSUS);
+    step(1);
+    EXPECT_EQ(game_mode, start.mode);
+    EXPECT_EQ(player_slots[0].state, start.mode == MODE_ONE_PLAYER ? STATE_JOIN_MENU : start.state);
+    EXPECT_EQ(player_slots[1].state, start.state);
+  }
+
+  // While the right player plays, the left one is refused, with a message for 60 frames
+  // during which nothing can be confirmed; after it the key confirms again.
+  hold(0, ACTION_DRAG_BLOCK);
+  for (int entry : {1, 2, 4}) {
+    menu_selection[0] = entry;
+    refusal_timer[0] = 0;
+    const int refusals = sounds_played(ITEM_SOUND_REFUSAL);
+    for (int frame = 0; frame <= 60; frame++) {
+      clear_bitmap(back_buffer);
+      step(0);
+      ASSERT_TRUE(frame == 0 || refusal_shown(0, 2)) << "entry " << entry << ", frame " << frame;
+    }
+    EXPECT_EQ(player_slots[0].state, STATE_JOIN_MENU);
+    EXPECT_EQ(menu_selection[0], entry) << "the selection stays on the refused entry";
+    step(0);
+    EXPECT_EQ(sounds_played(ITEM_SOUND_REFUSAL), refusals + 2) << entry;
+  }
+  // A paused player lets the settings open, but not a game for two.
+  player_slots[1].state = STATE_PAUSED;
+  refusal_timer[0] = 0;
+  fake.key_holds = {{KEY_ESC, fake.now_ms + 500, fake.now_ms + 600}};  // leaves the settings
+  step(0);
+  EXPECT_EQ(refusal_timer[0], 0);
+  EXPECT_GE(fake.now_ms, 500) << "the settings screen ran until ESC";
+  menu_selection[0] = 1;
+  step(0);
+  EXPECT_EQ(refusal_timer[0], 60);
+}

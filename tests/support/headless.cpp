@@ -2,7 +2,6 @@
 
 #include <allegro.h>
 #include <gtest/gtest.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -15,10 +14,10 @@
 FakePlatform fake;
 
 namespace {
-
 constexpr int FAKE_TIME_LIMIT_MS = 600 * 1000;
 
-// Keys enter the buffer at their time; the clock moves only when the game rests.
+// Keys enter the buffer at their time, and held keys go down and up at theirs; the clock moves
+// only when the game rests.
 void take_due_keys()
 {
   for (int &at : fake.key_presses_at)
@@ -39,33 +38,6 @@ void take_due_keys()
   }
 }
 
-void fake_rest(unsigned int milliseconds)
-{
-  fake.now_ms += milliseconds;
-  tick_counter += milliseconds;
-  message_timer += milliseconds;
-  take_due_keys();
-  if (fake.on_rest) fake.on_rest();
-  // A modal screen that no key in the test will ever end would hang the whole run.
-  if (fake.now_ms > FAKE_TIME_LIMIT_MS) {
-    fprintf(stderr, "a loop rested past %d s of fake time: no key in the test ends it\n",
-            FAKE_TIME_LIMIT_MS / 1000);
-    abort();
-  }
-}
-
-int fake_keypressed()
-{
-  take_due_keys();
-  return fake.buffered_keys > 0 || !fake.typed_keys.empty();
-}
-
-void fake_clear_keybuf()
-{
-  fake.buffered_keys = 0;
-  fake.typed_keys.clear();
-}
-
 // The library's readkey waits for a key; here the buffer must already hold one.
 int fake_readkey()
 {
@@ -83,39 +55,41 @@ int fake_readkey()
   return 0;
 }
 
-void fake_play_sample(int item, int volume, int pan, int frequency)
-{
-  fake.sounds.push_back({item, volume, pan, frequency});
-}
-
-void fake_play_music() { fake.music_starts++; }
-void fake_stop_music() { fake.music_stops++; }
-
-void fake_position_mouse(int x, int y)
-{
-  mouse_x = x;
-  mouse_y = y;
-}
-
-void fake_set_mouse_speed(int x_speed, int y_speed)
-{
-  fake.mouse_speed_x = x_speed;
-  fake.mouse_speed_y = y_speed;
-}
-
-void fake_set_mouse_range(int x1, int y1, int x2, int y2)
-{
-  const int range[4] = {x1, y1, x2, y2};
-  memcpy(fake.mouse_range, range, sizeof range);
-}
-
-int fake_set_gfx_mode(int card, int, int)
-{
-  fake.gfx_mode_requests.push_back(card);
-  for (int failing : fake.failing_gfx_cards)
-    if (failing == card) return -1;
-  return 0;
-}
+const Platform FAKE_PLATFORM = {
+  [](unsigned int milliseconds) {
+    fake.now_ms += milliseconds;
+    tick_counter += milliseconds;
+    message_timer += milliseconds;
+    take_due_keys();
+    if (fake.on_rest) fake.on_rest();
+    // A modal screen that no key in the test will ever end would hang the whole run.
+    if (fake.now_ms > FAKE_TIME_LIMIT_MS) {
+      fprintf(stderr, "a loop rested past %d s of fake time: no key in the test ends it\n",
+              FAKE_TIME_LIMIT_MS / 1000);
+      abort();
+    }
+  },
+  [] { take_due_keys(); return int(fake.buffered_keys > 0 || !fake.typed_keys.empty()); },
+  [] { fake.buffered_keys = 0; fake.typed_keys.clear(); },
+  [](int item, int volume, int pan, int frequency) {
+    fake.sounds.push_back({item, volume, pan, frequency});
+  },
+  [] { fake.music_starts++; },
+  [] { fake.music_stops++; },
+  [](int x, int y) { mouse_x = x; mouse_y = y; },
+  [](int x_speed, int y_speed) { fake.mouse_speed_x = x_speed; fake.mouse_speed_y = y_speed; },
+  [](int x1, int y1, int x2, int y2) {
+    const int range[4] = {x1, y1, x2, y2};
+    memcpy(fake.mouse_range, range, sizeof range);
+  },
+  [](int card, int, int) {
+    fake.gfx_mode_requests.push_back(card);
+    for (int failing : fake.failing_gfx_cards)
+      if (failing == card) return -1;
+    return 0;
+  },
+  fake_readkey,
+};
 
 class HeadlessAllegro : public ::testing::Environment {
 public:
@@ -130,15 +104,11 @@ public:
     font_points = item_font(ITEM_FONT_POINTS);
     create_global_bitmaps();
     screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
-    platform = {fake_rest,           fake_keypressed,      fake_clear_keybuf,
-                fake_play_sample,    fake_play_music,      fake_stop_music,
-                fake_position_mouse, fake_set_mouse_speed, fake_set_mouse_range,
-                fake_set_gfx_mode,   fake_readkey};
+    platform = FAKE_PLATFORM;
   }
 };
 
 const auto *const environment = ::testing::AddGlobalTestEnvironment(new HeadlessAllegro);
-
 }  // namespace
 
 void reset_fake_platform()
