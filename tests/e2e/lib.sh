@@ -48,7 +48,8 @@ start_game() {
   (cd "$WORK/run" && exec "$GAME" >"$WORK/stdout" 2>"$WORK/stderr") &
   GAME_PID=$!
   for _ in $(seq 100); do
-    xdotool search --name '^Korvanta$' >/dev/null 2>&1 && sleep 0.5 && return 0
+    WINDOW=$(xdotool search --name '^Korvanta$' 2>/dev/null | head -n 1)
+    [ -n "$WINDOW" ] && sleep 0.5 && return 0
     kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before opening its window: $(cat "$WORK/stderr")"
     sleep 0.1
   done
