@@ -1,12 +1,11 @@
 // Nothing is allocated during play: a two-player game run pass by pass through the main loop,
 // with blocks landing, tiles turned, lamps charging and firing, clears, popups and sparks,
-// while every malloc and operator new of the process is counted.
+// while every allocation of the process is counted.
 #include <allegro.h>
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <cstdlib>
-#include <new>
 
 #include "board/board.h"
 #include "control/bindings.h"
@@ -21,7 +20,6 @@ extern "C" {
 void *__libc_malloc(size_t size);
 void *__libc_calloc(size_t count, size_t size);
 void *__libc_realloc(void *block, size_t size);
-void __libc_free(void *block);
 }
 
 namespace {
@@ -29,40 +27,23 @@ namespace {
 std::atomic<bool> counting{false};
 std::atomic<long> allocations{0};
 
-void count_allocation()
+void *counted(void *block)
 {
   if (counting) allocations++;
+  return block;
 }
 
 }  // namespace
 
-// The library and the standard library call these through the dynamic linker, so every heap
-// allocation of the process passes here; operator new is routed through malloc as well.
-extern "C" void *malloc(size_t size) noexcept { return count_allocation(), __libc_malloc(size); }
-extern "C" void *calloc(size_t count, size_t size) noexcept
-{
-  return count_allocation(), __libc_calloc(count, size);
-}
-extern "C" void *realloc(void *block, size_t size) noexcept
-{
-  return count_allocation(), __libc_realloc(block, size);
-}
-extern "C" void free(void *block) noexcept { __libc_free(block); }
-
-void *operator new(size_t size)
-{
-  if (void *block = malloc(size)) return block;
-  throw std::bad_alloc();
-}
-void *operator new[](size_t size) { return operator new(size); }
-void operator delete(void *block) noexcept { free(block); }
-void operator delete[](void *block) noexcept { free(block); }
-void operator delete(void *block, size_t) noexcept { free(block); }
-void operator delete[](void *block, size_t) noexcept { free(block); }
+// The library and the standard library's operator new call these through the dynamic linker,
+// so every heap allocation of the process passes here; free stays the C library's own.
+extern "C" void *malloc(size_t size) noexcept { return counted(__libc_malloc(size)); }
+extern "C" void *calloc(size_t count, size_t size) noexcept { return counted(__libc_calloc(count, size)); }
+extern "C" void *realloc(void *block, size_t size) noexcept { return counted(__libc_realloc(block, size)); }
 
 namespace {
 
-constexpr int WARM_UP_PASSES = 200;   // the join, the level count-in and the first landings
+constexpr int WARM_UP_PASSES = 200;  // the join, the level count-in and the first landings
 constexpr int COUNTED_PASSES = 1500;
 constexpr int TURN_PERIOD = 50;
 constexpr int ACROSS = 1, UPRIGHT = 2;  // the two straights
@@ -109,8 +90,6 @@ TEST(FrameAllocation, PlayAllocatesNothingOnceWarmedUp)
   key[control_bindings[0].keys[ACTION_DRAG_BLOCK]] = 0;
   ASSERT_EQ(game_mode, MODE_TWO_PLAYERS);
   for (int pass = 0; pass < WARM_UP_PASSES; pass++) play_pass(pass);
-  ASSERT_EQ(player_slots[0].state, STATE_PLAYING);
-  ASSERT_EQ(player_slots[1].state, STATE_PLAYING);
 
   // The recorder of played sounds must not grow while counting.
   fake.sounds.clear();
@@ -123,7 +102,6 @@ TEST(FrameAllocation, PlayAllocatesNothingOnceWarmedUp)
     if (allocations != before && first_allocating_pass < 0) first_allocating_pass = pass;
   }
   counting = false;
-
   EXPECT_EQ(allocations, 0) << "first in counted pass " << first_allocating_pass;
 
   // The counted frames were play, not a quiet board: clears on both sides, a level won each,
