@@ -3,7 +3,6 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -12,6 +11,7 @@
 #include "shell/startup.h"
 #include "tests/support/headless.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/screen_text.h"
 
 namespace {
 
@@ -96,16 +96,11 @@ TEST_F(ConfigFile, OtherVersionsAndDamagedFilesAreReplacedAndTheNoticeWaitsForAK
     EXPECT_EQ(saved_bindings(), DEFAULT_FILE);
   }
 
-  // Three white lines, each centred on x 320.
-  for (int top : {200, 250, 300}) {
-    int left = 640, right = -1;
-    for (int y = top; y < top + text_height(font_numbers); y++)
-      for (int x = 0; x < 640; x++)
-        if (getpixel(screen, x, y) == makecol(255, 255, 255))
-          left = std::min(left, x), right = std::max(right, x);
-    EXPECT_LT(left, right) << top;
-    EXPECT_NEAR((left + right) / 2, 320, 3) << top;
-  }
+  const char *const notice[] = {"due to changes in this version",
+                                "the existing config-file has been resetted", "press a key"};
+  for (int line = 0; line < 3; line++)
+    EXPECT_TRUE(shows_text(screen, font_numbers, notice[line], 320 - text_length(font_numbers, notice[line]) / 2,
+                           200 + 50 * line, makecol(255, 255, 255))) << line;
 }
 
 TEST_F(ConfigFile, ASaveThatCannotBeMadeLeavesTheOldFileAndTheDefaultsPlay)
