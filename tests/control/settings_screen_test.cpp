@@ -3,6 +3,8 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 #include "control/bindings.h"
 #include "control/settings_screen.h"
 #include "shell/resources.h"
@@ -28,16 +30,18 @@ protected:
     for (int i = 0; i < count; i++) run_settings_pass(settings);
   }
 
-  // A quick press once the guard has run out and the last key is up: typed into the buffer,
-  // and down for 120 ms.
-  void tap(int code)
+  // Quick presses, each once the guard has run out and the last key is up: typed into the
+  // buffer, and down for 120 ms.
+  void tap(std::initializer_list<int> codes)
   {
-    while (settings.nav_passes < 10 || (!fake.key_holds.empty() && key[fake.key_holds.back().code]))
+    for (const int code : codes) {
+      while (settings.nav_passes < 10 || (!fake.key_holds.empty() && key[fake.key_holds.back().code]))
+        pass();
+      key[code] = 1;
+      fake.typed_keys.push_back(code);
+      fake.key_holds.push_back({code, fake.now_ms, fake.now_ms + 120, 1});
       pass();
-    key[code] = 1;
-    fake.typed_keys.push_back(code);
-    fake.key_holds.push_back({code, fake.now_ms, fake.now_ms + 120, 1});
-    pass();
+    }
   }
 
   void type(int code)
@@ -56,8 +60,7 @@ protected:
 TEST_F(SettingsScreenTest, KeyFieldsRefuseKeysBoundElsewhereAndFunctionKeys)
 {
   open_settings_screen(settings);
-  tap(KEY_DOWN);
-  tap(KEY_ENTER);  // Player 1's move left
+  tap({KEY_DOWN, KEY_ENTER});  // Player 1's move left
   type(KEY_LEFT);  // Player 2's move left
   EXPECT_TRUE(settings.editing) << "the field stays open";
   EXPECT_TRUE(message_shows("this key is already used!"));
@@ -73,7 +76,7 @@ TEST_F(SettingsScreenTest, KeyFieldsRefuseKeysBoundElsewhereAndFunctionKeys)
 
   type(KEY_A);
   EXPECT_FALSE(settings.editing) << "his own key is stored again";
-  tap(KEY_ENTER);
+  tap({KEY_ENTER});
   type(KEY_Q);
   EXPECT_EQ(control_bindings[0].keys[ACTION_MOVE_LEFT], KEY_Q);
 }
@@ -81,42 +84,30 @@ TEST_F(SettingsScreenTest, KeyFieldsRefuseKeysBoundElsewhereAndFunctionKeys)
 TEST_F(SettingsScreenTest, TheDeviceEditorAndTheRulesOfAMousePlayer)
 {
   open_settings_screen(settings);
-  tap(KEY_ENTER);
-  tap(KEY_LEFT);
+  tap({KEY_ENTER, KEY_LEFT});
   EXPECT_EQ(settings.device_choice[0], DEVICE_MOUSE3) << "left from the keyboard";
-  tap(KEY_RIGHT);
+  tap({KEY_RIGHT});
   EXPECT_EQ(settings.device_choice[0], DEVICE_KEYBOARD) << "right from mouse3";
-  tap(KEY_RIGHT);
-  tap(KEY_ESC);
+  tap({KEY_RIGHT, KEY_ESC});
   EXPECT_FALSE(settings.editing);
   EXPECT_EQ(settings.device_choice[0], DEVICE_KEYBOARD) << "ESC puts back the device it opened on";
   EXPECT_EQ(control_bindings[0].device, DEVICE_KEYBOARD);
-  tap(KEY_ENTER);
-  tap(KEY_RIGHT);
-  tap(KEY_RIGHT);
-  tap(KEY_ENTER);
+  tap({KEY_ENTER, KEY_RIGHT, KEY_RIGHT, KEY_ENTER});
   EXPECT_EQ(control_bindings[0].device, DEVICE_MOUSE2);
 
   // Player 1 on mouse2 now: Player 2's device row is refused.
-  tap(KEY_RIGHT);
-  tap(KEY_ENTER);
+  tap({KEY_RIGHT, KEY_ENTER});
   pass();  // ENTER is read after the messages are drawn
   EXPECT_FALSE(settings.editing);
   EXPECT_TRUE(message_shows("mouse is already used!", 132));
 
   // Of his own keys he may change only pause.
   while (settings.settings_error != ERR_NONE) pass();
-  tap(KEY_LEFT);
-  tap(KEY_UP);
-  tap(KEY_UP);
-  tap(KEY_UP);  // turn block left
-  tap(KEY_ENTER);
+  tap({KEY_LEFT, KEY_UP, KEY_UP, KEY_UP, KEY_ENTER});  // on turn block left
   EXPECT_FALSE(settings.editing);
   EXPECT_EQ(settings.settings_error, ERR_NOT_CHANGEABLE);
   while (settings.settings_error != ERR_NONE) pass();
-  tap(KEY_DOWN);
-  tap(KEY_DOWN);
-  tap(KEY_ENTER);
+  tap({KEY_DOWN, KEY_DOWN, KEY_ENTER});
   EXPECT_TRUE(settings.editing) << "his pause key can be changed";
 }
 
@@ -131,15 +122,15 @@ TEST_F(SettingsScreenTest, NavigationWrapsAndSkipsTheSpacerF1ResetsAndEntryWaits
   pass();
   EXPECT_TRUE(settings.editing);
   key[KEY_ENTER] = 0;
-  tap(KEY_ESC);
+  tap({KEY_ESC});
 
   const int key_then_row[][2] = {{KEY_UP, 9}, {KEY_DOWN, 0}, {KEY_DOWN, 2}, {KEY_UP, 0}};
   for (const auto &[code, row] : key_then_row) {
-    tap(code);
+    tap({code});
     EXPECT_EQ(settings.selected_row, row) << code;
   }
 
-  tap(KEY_F1);
+  tap({KEY_F1});
   EXPECT_EQ(control_bindings[0].keys[ACTION_PAUSE], KEY_5);
   EXPECT_EQ(control_bindings[0].device, DEVICE_KEYBOARD);
   EXPECT_EQ(settings.device_choice[0], DEVICE_KEYBOARD);
