@@ -38,7 +38,7 @@ protected:
   {
     player_slots[player].state = STATE_GAME_OVER;
     player_slots[player].score = score;
-    player_slots[player].level = 6;
+    player_slots[player].level = 7;
   }
 
   void frames(int count) { while (count-- > 0) run_frame(); }
@@ -74,7 +74,7 @@ TEST_F(GameOver, TheNameIsChosenLetterByLetterThenStoredAndSaved)
   frames(51);
   EXPECT_EQ(player_slots[0].state, STATE_NAME_ENTRY);
   EXPECT_EQ(fake.buffered_keys, 0);
-  EXPECT_TRUE(shows_text(back_buffer, font_numbers, " 6      5500   6", 30, 275, makecol(10, 250, 50)));
+  EXPECT_TRUE(shows_text(back_buffer, font_numbers, " 6      5500   7", 30, 275, makecol(10, 250, 50)));
 
   // Held, "move up" steps the letter every 4 frames through 33 .. 127 and round to 32.
   hold(ACTION_MOVE_UP);
@@ -108,9 +108,8 @@ TEST_F(GameOver, TheSecondPlayerWaitsAndTriesTheTableAgainAsTheFirstChangesIt)
     EXPECT_EQ(player_slots[1].timer, 0);
     EXPECT_TRUE(shows_text(back_buffer, font, "please wait!", 480 - text_length(font, "please wait!") / 2,
                            150, makecol(200, 200, 50)));
-    hold(ACTION_DRAG_BLOCK);
-    frames(5);
-    hold(ACTION_DRAG_BLOCK, false);
+    press(ACTION_DRAG_BLOCK);
+    frames(1);
     EXPECT_EQ(player_slots[1].table_rank, rank);
     frames(rank ? 49 : 195);
     EXPECT_EQ(player_slots[1].state, rank ? STATE_NAME_ENTRY : STATE_JOIN_MENU);

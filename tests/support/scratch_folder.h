@@ -18,8 +18,7 @@ protected:
   InScratchFolder()
   {
     char pattern[] = "/tmp/korvanta-files.XXXXXX";
-    scratch_ = mkdtemp(pattern);
-    std::filesystem::current_path(scratch_);
+    std::filesystem::current_path(scratch_ = mkdtemp(pattern));
   }
   ~InScratchFolder() override
   {
