@@ -25,10 +25,7 @@ protected:
   }
   void TearDown() override { destroy_bitmap(settings.settings_buffer); }
 
-  void pass(int count = 1)
-  {
-    for (int i = 0; i < count; i++) run_settings_pass(settings);
-  }
+  void pass(int count = 1) { while (count-- > 0) run_settings_pass(settings); }
 
   // Quick presses, each once the guard has run out and the last key is up: typed into the
   // buffer, and down for 120 ms.
