@@ -1,15 +1,16 @@
-// The control settings screen, pass by pass: key fields and their refusals, the mouse rules,
-// the device editor, navigation, F1 and the guard after entry.
+// The control settings screen, pass by pass: key fields and their refusals, the device editor
+// and the rules of a mouse player, navigation, F1 and the guard after entry.
 #include <allegro.h>
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <initializer_list>
 
 #include "control/bindings.h"
 #include "control/settings_screen.h"
 #include "shell/resources.h"
 #include "shell/startup.h"
 #include "tests/support/headless.h"
+#include "tests/support/screen_text.h"
 
 namespace {
 
@@ -24,21 +25,20 @@ protected:
   }
   void TearDown() override { destroy_bitmap(settings.settings_buffer); }
 
-  void pass(int count = 1)
-  {
-    for (int i = 0; i < count; i++) run_settings_pass(settings);
-  }
+  void pass(int count = 1) { while (count-- > 0) run_settings_pass(settings); }
 
-  // A quick press once the guard has run out and the last key is up: typed into the buffer,
-  // and down for 120 ms.
-  void tap(int code)
+  // Quick presses, each once the guard has run out and the last key is up: typed into the
+  // buffer, and down for 120 ms.
+  void tap(std::initializer_list<int> codes)
   {
-    while (settings.nav_passes < 10 || (!fake.key_holds.empty() && key[fake.key_holds.back().code]))
+    for (const int code : codes) {
+      while (settings.nav_passes < 10 || (!fake.key_holds.empty() && key[fake.key_holds.back().code]))
+        pass();
+      key[code] = 1;
+      fake.typed_keys.push_back(code);
+      fake.key_holds.push_back({code, fake.now_ms, fake.now_ms + 120, 1});
       pass();
-    key[code] = 1;
-    fake.typed_keys.push_back(code);
-    fake.key_holds.push_back({code, fake.now_ms, fake.now_ms + 120, 1});
-    pass();
+    }
   }
 
   void type(int code)
@@ -47,96 +47,65 @@ protected:
     pass();
   }
 
-  // Whether the text is on the screen in red: printing it there again changes nothing.
-  bool shows_in_red(const char *text, FONT *text_font, int x, int y)
-  {
-    BITMAP *copy = create_bitmap(640, 480);
-    blit(screen, copy, 0, 0, 0, 0, 640, 480);
-    textout_ex(copy, text_font, text, x, y, makecol(255, 0, 0), -1);
-    bool same = true;
-    for (int row = 0; row < 480; row++)
-      same &= memcmp(copy->line[row], screen->line[row], 640 * 2) == 0;
-    destroy_bitmap(copy);
-    return same;
-  }
+  // Error messages are red, centred on x 320.
   bool message_shows(const char *text, int y = 338)
   {
-    return shows_in_red(text, font, 320 - text_length(font, text) / 2, y);
+    return shows_text(screen, font, text, 320 - text_length(font, text) / 2, y, makecol(255, 0, 0));
   }
 };
 
 TEST_F(SettingsScreenTest, KeyFieldsRefuseKeysBoundElsewhereAndFunctionKeys)
 {
   open_settings_screen(settings);
-  tap(KEY_DOWN);
-  tap(KEY_ENTER);  // Player 1's move left
+  tap({KEY_DOWN, KEY_ENTER});  // Player 1's move left
   type(KEY_LEFT);  // Player 2's move left
   EXPECT_TRUE(settings.editing) << "the field stays open";
   EXPECT_TRUE(message_shows("this key is already used!"));
-  EXPECT_EQ(sounds_played(ITEM_SOUND_REFUSAL), 1);
   pass();
-  EXPECT_TRUE(shows_in_red(" !!! error !!!", font_messages, 200, 156));
+  EXPECT_TRUE(shows_text(screen, font_messages, " !!! error !!!", 200, 156, makecol(255, 0, 0)));
 
-  type(KEY_F5);
-  EXPECT_TRUE(message_shows("you really won't this"));
-  type(KEY_F12);
-  EXPECT_EQ(settings.settings_error, ERR_FUNCTION_KEY);
+  for (int code : {KEY_F1, KEY_F12}) {
+    type(code);
+    EXPECT_EQ(settings.settings_error, ERR_FUNCTION_KEY) << code;
+  }
   EXPECT_EQ(control_bindings[0].keys[ACTION_MOVE_LEFT], KEY_A);
+  EXPECT_EQ(sounds_played(ITEM_SOUND_REFUSAL), 3);
 
   type(KEY_A);
   EXPECT_FALSE(settings.editing) << "his own key is stored again";
-  EXPECT_EQ(settings.settings_error, ERR_NONE);
-  EXPECT_EQ(sounds_played(ITEM_SOUND_REFUSAL), 3);
-  tap(KEY_ENTER);
+  tap({KEY_ENTER});
   type(KEY_Q);
   EXPECT_EQ(control_bindings[0].keys[ACTION_MOVE_LEFT], KEY_Q);
 }
 
-TEST_F(SettingsScreenTest, AMousePlayerChangesOnlyHisPauseKeyAndOneMouseAtMost)
+TEST_F(SettingsScreenTest, TheDeviceEditorAndTheRulesOfAMousePlayer)
 {
-  control_bindings[0].device = DEVICE_MOUSE2;
   open_settings_screen(settings);
-  tap(KEY_RIGHT);
-  tap(KEY_ENTER);  // Player 2's device
-  pass();          // ENTER is read after the messages are drawn
+  tap({KEY_ENTER, KEY_LEFT});
+  EXPECT_EQ(settings.device_choice[0], DEVICE_MOUSE3) << "left from the keyboard";
+  tap({KEY_RIGHT});
+  EXPECT_EQ(settings.device_choice[0], DEVICE_KEYBOARD) << "right from mouse3";
+  tap({KEY_RIGHT, KEY_ESC});
+  EXPECT_FALSE(settings.editing);
+  EXPECT_EQ(settings.device_choice[0], DEVICE_KEYBOARD) << "ESC puts back the device it opened on";
+  EXPECT_EQ(control_bindings[0].device, DEVICE_KEYBOARD);
+  tap({KEY_ENTER, KEY_RIGHT, KEY_RIGHT, KEY_ENTER});
+  EXPECT_EQ(control_bindings[0].device, DEVICE_MOUSE2);
+
+  // Player 1 on mouse2 now: Player 2's device row is refused.
+  tap({KEY_RIGHT, KEY_ENTER});
+  pass();  // ENTER is read after the messages are drawn
   EXPECT_FALSE(settings.editing);
   EXPECT_TRUE(message_shows("mouse is already used!", 132));
 
+  // Of his own keys he may change only pause.
   while (settings.settings_error != ERR_NONE) pass();
-  tap(KEY_LEFT);
-  tap(KEY_UP);
-  tap(KEY_UP);
-  tap(KEY_UP);  // Player 1's turn block left
-  tap(KEY_ENTER);
-  pass();
+  tap({KEY_LEFT, KEY_UP, KEY_UP, KEY_UP, KEY_ENTER});  // on turn block left
   EXPECT_FALSE(settings.editing);
-  EXPECT_TRUE(message_shows("not changeable!"));
+  EXPECT_EQ(settings.settings_error, ERR_NOT_CHANGEABLE);
   while (settings.settings_error != ERR_NONE) pass();
-  tap(KEY_DOWN);
-  tap(KEY_DOWN);
-  tap(KEY_ENTER);
+  tap({KEY_DOWN, KEY_DOWN, KEY_ENTER});
   EXPECT_TRUE(settings.editing) << "his pause key can be changed";
-}
-
-TEST_F(SettingsScreenTest, DeviceEditorWrapsAndEscRestoresTheDeviceShownWhenItOpened)
-{
-  open_settings_screen(settings);
-  tap(KEY_ENTER);
-  tap(KEY_LEFT);
-  EXPECT_EQ(settings.device_choice[0], DEVICE_MOUSE3) << "left from the keyboard";
-  tap(KEY_RIGHT);
-  tap(KEY_RIGHT);
-  EXPECT_EQ(settings.device_choice[0], DEVICE_MOUSE1) << "right from mouse3 to the keyboard";
-  tap(KEY_ESC);
-  EXPECT_FALSE(settings.editing);
-  EXPECT_EQ(settings.device_choice[0], DEVICE_KEYBOARD);
-  EXPECT_EQ(control_bindings[0].device, DEVICE_KEYBOARD);
-
-  tap(KEY_ENTER);
-  tap(KEY_RIGHT);
-  tap(KEY_ENTER);
-  EXPECT_FALSE(settings.editing);
-  EXPECT_EQ(control_bindings[0].device, DEVICE_MOUSE1);
 }
 
 TEST_F(SettingsScreenTest, NavigationWrapsAndSkipsTheSpacerF1ResetsAndEntryWaitsTenPasses)
@@ -150,17 +119,15 @@ TEST_F(SettingsScreenTest, NavigationWrapsAndSkipsTheSpacerF1ResetsAndEntryWaits
   pass();
   EXPECT_TRUE(settings.editing);
   key[KEY_ENTER] = 0;
-  tap(KEY_ESC);
+  tap({KEY_ESC});
 
-  tap(KEY_UP);
-  EXPECT_EQ(settings.selected_row, 9);
-  tap(KEY_DOWN);
-  tap(KEY_DOWN);
-  EXPECT_EQ(settings.selected_row, 2);
-  tap(KEY_UP);
-  EXPECT_EQ(settings.selected_row, 0);
+  const int key_then_row[][2] = {{KEY_UP, 9}, {KEY_DOWN, 0}, {KEY_DOWN, 2}, {KEY_UP, 0}};
+  for (const auto &[code, row] : key_then_row) {
+    tap({code});
+    EXPECT_EQ(settings.selected_row, row) << code;
+  }
 
-  tap(KEY_F1);
+  tap({KEY_F1});
   EXPECT_EQ(control_bindings[0].keys[ACTION_PAUSE], KEY_5);
   EXPECT_EQ(control_bindings[0].device, DEVICE_KEYBOARD);
   EXPECT_EQ(settings.device_choice[0], DEVICE_KEYBOARD);

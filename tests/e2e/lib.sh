@@ -123,3 +123,20 @@ count_pixels() {
 region_changes() {
   compare -metric AE "$1[$3]" "$2[$3]" null: 2>&1 >/dev/null
 }
+
+# A key held as hold_key holds it (for $3 seconds if given), then a rest of $2 seconds.
+press() {
+  hold_key "$1" "${3:-0.15}"
+  sleep "$2"
+}
+
+# A screenshot as $WORK/NAME.png, kept in $KORVANTA_SHOTS too when that is set.
+shot() {
+  screenshot "$WORK/$1.png"
+  [ -z "${KORVANTA_SHOTS:-}" ] || cp "$WORK/$1.png" "$KORVANTA_SHOTS/$1.png"
+}
+
+# A file's bytes as unsigned numbers on one line; nothing when it is missing.
+file_bytes() {
+  od -An -tu1 -v "$1" 2>/dev/null | xargs
+}

@@ -3,8 +3,7 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <utility>
+#include <tuple>
 
 #include "board/board.h"
 #include "control/bindings.h"
@@ -15,11 +14,14 @@
 #include "shell/main_loop.h"
 #include "shell/player_slots.h"
 #include "shell/startup.h"
-#include "tests/scores/scratch_folder.h"
 #include "tests/support/game_state.h"
 #include "tests/support/headless.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/screen_text.h"
 
 namespace {
+
+using namespace std::string_literals;
 
 class GameOver : public InScratchFolder {
 protected:
@@ -36,14 +38,10 @@ protected:
   {
     player_slots[player].state = STATE_GAME_OVER;
     player_slots[player].score = score;
-    player_slots[player].level = 6;
+    player_slots[player].level = 7;
   }
 
-  void frames(int count)
-  {
-    while (count-- > 0) run_frame();
-  }
-
+  void frames(int count) { while (count-- > 0) run_frame(); }
   void hold(int action, bool down = true) { key[control_bindings[0].keys[action]] = down; }
 
   // Held just long enough for the guard to let it act once.
@@ -55,27 +53,14 @@ protected:
   }
 };
 
-// Whether the text is on the back buffer: printing it again there changes nothing.
-bool shows(FONT *text_font, int x, int y, int colour, const char *text)
-{
-  BITMAP *copy = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
-  blit(back_buffer, copy, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
-  textout_ex(copy, text_font, text, x, y, colour, -1);
-  bool same = true;
-  for (int row = 0; row < SCREEN_HEIGHT; row++)
-    same = same && memcmp(copy->line[row], back_buffer->line[row], SCREEN_WIDTH * 2) == 0;
-  destroy_bitmap(copy);
-  return same;
-}
-
 TEST_F(GameOver, AScoreBelowTheTableShowsItFor200FramesThenTheMenuLocksFor30)
 {
   game_over(0, 999);
   player_slots[1].state = STATE_HIGH_SCORES;
   frames(199);
   EXPECT_EQ(player_slots[0].state, STATE_GAME_OVER);
-  EXPECT_TRUE(shows(font_numbers, 30, 355, makecol(200, 200, 10), "10      1000   1"));
-  EXPECT_TRUE(shows(font_messages, 365 + 54, 175, makecol(200, 200, 10), " ..."));
+  EXPECT_TRUE(shows_text(back_buffer, font_messages, " ...", 365 + 54, 355, makecol(200, 200, 10)))
+      << "the last name of the table in Player 2's half";
   frames(1);
   EXPECT_EQ(player_slots[0].state, STATE_JOIN_MENU);
   EXPECT_EQ(player_slots[0].timer, 30);
@@ -89,64 +74,45 @@ TEST_F(GameOver, TheNameIsChosenLetterByLetterThenStoredAndSaved)
   frames(51);
   EXPECT_EQ(player_slots[0].state, STATE_NAME_ENTRY);
   EXPECT_EQ(fake.buffered_keys, 0);
-  EXPECT_TRUE(shows(font_numbers, 30, 275, makecol(10, 250, 50), " 6      5500   6"));
+  EXPECT_TRUE(shows_text(back_buffer, font_numbers, " 6      5500   7", 30, 275, makecol(10, 250, 50)));
 
   // Held, "move up" steps the letter every 4 frames through 33 .. 127 and round to 32.
   hold(ACTION_MOVE_UP);
-  const int &letter = player_slots[0].name_letters[0];
-  frames(1);
-  EXPECT_EQ(letter, 32);
-  frames(1);
-  EXPECT_EQ(letter, 33);
-  frames(4 * 94 - 1);
-  EXPECT_EQ(letter, 126);
-  frames(1);
-  EXPECT_EQ(letter, 127);
-  frames(4);
-  EXPECT_EQ(letter, 32);
+  const int held_frames_then_letter[][2] = {{1, 32}, {1, 33}, {4 * 94 - 1, 126}, {1, 127}, {4, 32}};
+  for (const auto &[count, letter] : held_frames_then_letter) {
+    frames(count);
+    EXPECT_EQ(player_slots[0].name_letters[0], letter);
+  }
   hold(ACTION_MOVE_UP, false);
 
-  press(ACTION_MOVE_DOWN);   // 32 goes round to 127
-  press(ACTION_MOVE_LEFT);   // the cursor stays on the first letter
-  press(ACTION_MOVE_RIGHT);
-  press(ACTION_MOVE_UP);
+  // Down from 32 goes round to 127; left from the first letter stays there.
+  for (int action : {ACTION_MOVE_DOWN, ACTION_MOVE_LEFT, ACTION_MOVE_RIGHT, ACTION_MOVE_UP}) press(action);
   EXPECT_STREQ(player_slots[0].name, "\x7f!.") << "the last place, never visited, keeps its dot";
   press(ACTION_DRAG_BLOCK);
   EXPECT_EQ(player_slots[0].state, STATE_JOIN_MENU);
   EXPECT_EQ(player_slots[0].timer, 50);
   EXPECT_EQ(clear_phase[0], CLEAR_NONE);
-  const Bytes saved = file_bytes();
-  ASSERT_EQ(saved.size(), 110u);
-  EXPECT_EQ(Bytes(saved.begin() + 55, saved.begin() + 62), (Bytes{0x7f, '!', '.', 0x7c, 0x15, 0, 0}));
+  EXPECT_EQ(file_bytes("korvanta.hgh").substr(55, 7), "\x7f!.\x7c\x15\0\0"s);
 }
 
+// The second waits, his timer still. Once the first has confirmed he enters below him, or,
+// pushed out of the table by the first's score, gets the table alone for 200 frames.
 TEST_F(GameOver, TheSecondPlayerWaitsAndTriesTheTableAgainAsTheFirstChangesIt)
 {
-  // The second enters below the first once the first has confirmed; or the first's own
-  // score, written into the last row, pushes the second out.
-  for (const auto &scores : {std::pair{8500, 8200}, std::pair{1500, 1200}}) {
-    SCOPED_TRACE(scores.second);
+  for (const auto &[first, second, rank] : {std::tuple{8500, 8200, 4}, std::tuple{1500, 1200, 0}}) {
+    SCOPED_TRACE(second);
     SetUp();
-    game_over(0, scores.first);
-    game_over(1, scores.second);
+    game_over(0, first);
+    game_over(1, second);
     frames(49);
-    EXPECT_EQ(player_slots[1].timer, 0) << "the wait does not count";
-    EXPECT_TRUE(shows(font, 480 - text_length(font, "please wait!") / 2, 150, makecol(200, 200, 50),
-                      "please wait!"));
-    hold(ACTION_DRAG_BLOCK);  // at once: the first entry of a run keeps " .."
-    frames(5);
-    hold(ACTION_DRAG_BLOCK, false);
-    EXPECT_EQ(player_slots[0].state, STATE_JOIN_MENU);
-    if (scores.second == 8200) {
-      EXPECT_EQ(player_slots[1].table_rank, 4);
-      EXPECT_STREQ(high_scores[2].name, " ..");
-      frames(49);
-      EXPECT_EQ(player_slots[1].state, STATE_NAME_ENTRY);
-    } else {
-      EXPECT_EQ(player_slots[1].table_rank, 0);
-      frames(195);
-      EXPECT_EQ(player_slots[1].state, STATE_JOIN_MENU) << "200 frames after it left the table";
-    }
+    EXPECT_EQ(player_slots[1].timer, 0);
+    EXPECT_TRUE(shows_text(back_buffer, font, "please wait!", 480 - text_length(font, "please wait!") / 2,
+                           150, makecol(200, 200, 50)));
+    press(ACTION_DRAG_BLOCK);
+    frames(1);
+    EXPECT_EQ(player_slots[1].table_rank, rank);
+    frames(rank ? 49 : 195);
+    EXPECT_EQ(player_slots[1].state, rank ? STATE_NAME_ENTRY : STATE_JOIN_MENU);
   }
 }
 

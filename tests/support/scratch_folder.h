@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <vector>
+#include <string>
 
 class InScratchFolder : public ::testing::Test {
   const std::filesystem::path previous_ = std::filesystem::current_path();
@@ -17,9 +17,8 @@ class InScratchFolder : public ::testing::Test {
 protected:
   InScratchFolder()
   {
-    char pattern[] = "/tmp/korvanta-scores.XXXXXX";
-    scratch_ = mkdtemp(pattern);
-    std::filesystem::current_path(scratch_);
+    char pattern[] = "/tmp/korvanta-files.XXXXXX";
+    std::filesystem::current_path(scratch_ = mkdtemp(pattern));
   }
   ~InScratchFolder() override
   {
@@ -28,11 +27,16 @@ protected:
   }
 };
 
-using Bytes = std::vector<unsigned char>;
+using Bytes = std::string;
 
-// What korvanta.hgh holds; nothing when it is missing.
-inline Bytes file_bytes()
+// What the file holds; nothing when it is missing.
+inline Bytes file_bytes(const char *path)
 {
-  std::ifstream in("korvanta.hgh", std::ios::binary);
+  std::ifstream in(path, std::ios::binary);
   return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+inline void write_file(const char *path, const Bytes &bytes)
+{
+  std::ofstream(path, std::ios::binary) << bytes;
 }
