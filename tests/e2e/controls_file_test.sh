@@ -17,23 +17,17 @@ start_expecting_defaults() {
   fail "korvanta.cfg holds: $(file_bytes "$CONFIG")"
 }
 
-# Quitting is tested elsewhere; here each run is simply ended.
-stop_game() { kill "$GAME_PID"; wait "$GAME_PID" 2>/dev/null; GAME_PID=; }
-
 # White pixels in the 30 rows of the screen from y on.
 white_in_line() { screenshot "$WORK/now.png"; count_pixels "$WORK/now.png" "640x30+0+$1" 'r + g + b == 765'; }
 
-# "column row" of Player 1's cursor: the top-left corner of its yellow frame on his board.
-cursor_cell() {
-  xwd -root -silent | convert xwd:- -crop 180x390+25+50 +repage -depth 8 txt:- |
-    awk -F'[ ,:()]+' 'NR > 1 && $3 >= 240 && $4 >= 160 && $5 >= 100 && $5 <= 140 {
-      print int(($1 + 6) / 30), int(($2 + 36) / 30); exit }'
-}
-
 start_display
 
-# A first run leaves the default file of 19 bytes.
+# A first run leaves the default controls of 19 bytes and the default table of 110: ten rows
+# "..." from 10000 points at level 10 down.
 start_expecting_defaults
+table=$(file_bytes "$WORK/run/korvanta.hgh")
+[ "$(echo $table | wc -w)" = 110 ] &&
+  [ "$(echo $table | cut -d' ' -f1-11)" = "46 46 46 16 39 0 0 10 0 0 0" ] || fail "a first run left the table: $table"
 stop_game
 
 # Version 2 is replaced by the defaults at once; the notice stays until a key is pressed.

@@ -140,3 +140,13 @@ shot() {
 file_bytes() {
   od -An -tu1 -v "$1" 2>/dev/null | xargs
 }
+
+# Ends a run without the quit question (quitting is tested in the session test).
+stop_game() { kill "$GAME_PID"; wait "$GAME_PID" 2>/dev/null; GAME_PID=; }
+
+# "column row" of Player 1's cursor: the top-left corner of its yellow frame on his board.
+cursor_cell() {
+  xwd -root -silent | convert xwd:- -crop 180x390+25+50 +repage -depth 8 txt:- |
+    awk -F'[ ,:()]+' 'NR > 1 && $3 >= 240 && $4 >= 160 && $5 >= 100 && $5 <= 140 {
+      print int(($1 + 6) / 30), int(($2 + 36) / 30); exit }'
+}
