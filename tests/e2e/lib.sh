@@ -92,18 +92,6 @@ expect_clean_exit() {
   fail "the game did not end within 6 seconds"
 }
 
-# Waits for the game to end and sets EXIT_CODE.
-wait_for_exit() {
-  for _ in $(seq $((${1:-10} * 10))); do
-    kill -0 "$GAME_PID" 2>/dev/null && sleep 0.1 && continue
-    wait "$GAME_PID"
-    EXIT_CODE=$?
-    GAME_PID=
-    return 0
-  done
-  fail "the game did not end within ${1:-10} seconds"
-}
-
 screenshot() { xwd -root -silent | convert xwd:- "$1"; }
 
 # The colour of one screen pixel, as "r,g,b" in 0..255.
