@@ -8,25 +8,30 @@ namespace {
 // Long enough for every line the game prints.
 constexpr int LINE_LENGTH = 128;
 
+void print_line(BITMAP *bitmap, FONT *typeface, int x, int y, int colour, bool centred,
+                const char *format, va_list arguments)
+{
+  char line[LINE_LENGTH];
+  vsnprintf(line, sizeof line, format, arguments);
+  if (centred) textout_centre_ex(bitmap, typeface, line, x, y, colour, -1);
+  else textout_ex(bitmap, typeface, line, x, y, colour, -1);
+}
+
 }  // namespace
 
 void print_centred(BITMAP *bitmap, FONT *typeface, int x, int y, int colour, const char *format,
                    ...)
 {
-  char line[LINE_LENGTH];
   va_list arguments;
   va_start(arguments, format);
-  vsnprintf(line, sizeof line, format, arguments);
+  print_line(bitmap, typeface, x, y, colour, true, format, arguments);
   va_end(arguments);
-  textout_centre_ex(bitmap, typeface, line, x, y, colour, -1);
 }
 
 void print_left(BITMAP *bitmap, FONT *typeface, int x, int y, int colour, const char *format, ...)
 {
-  char line[LINE_LENGTH];
   va_list arguments;
   va_start(arguments, format);
-  vsnprintf(line, sizeof line, format, arguments);
+  print_line(bitmap, typeface, x, y, colour, false, format, arguments);
   va_end(arguments);
-  textout_ex(bitmap, typeface, line, x, y, colour, -1);
 }
