@@ -21,7 +21,6 @@ struct FontStyle {
   int pixel_size;
   int top_colour, bottom_colour;
   int outline_colour;  // -1 for none
-  bool figure_space;   // a space as wide as a digit, so that columns of numbers line up
 };
 
 // The default palette's entry closest to a colour, leaving out 0 (transparent) and 255
@@ -50,15 +49,11 @@ BITMAP *font_grid(const FontStyle &style)
   const int ascent = text_ascent(style.pixel_size);
   const int height = style.pixel_size * 5 / 4 + 2 * pad;
 
-  auto cell_width = [pad](const Glyph &glyph) {
-    return std::max({1, glyph.advance, glyph.left + glyph.width}) + 2 * pad;
-  };
-  const int digit_width = cell_width(render_glyph('0', style.pixel_size));
   std::vector<Cell> cells;
   for (int c = FIRST_CHARACTER; c <= LAST_CHARACTER; c++) {
     Glyph glyph = render_glyph(c, style.pixel_size);
-    const bool figure = c == ' ' && style.figure_space;
-    cells.push_back({glyph, figure ? digit_width : cell_width(glyph)});
+    const int width = std::max({1, glyph.advance, glyph.left + glyph.width}) + 2 * pad;
+    cells.push_back({glyph, width});
   }
 
   const int rows = (cells.size() + PER_ROW - 1) / PER_ROW;
@@ -107,15 +102,15 @@ BITMAP *font_grid(const FontStyle &style)
 void make_font_numbers(ItemOutput &out)
 {
   out.font(ITEM_FONT_NUMBERS,
-           font_grid({14, makecol(255, 250, 200), makecol(255, 170, 30), makecol(40, 20, 0), true}));
+           font_grid({14, makecol(255, 250, 200), makecol(255, 170, 30), makecol(40, 20, 0)}));
 }
 
 void make_font_messages(ItemOutput &out)
 {
-  out.font(ITEM_FONT_MESSAGES, font_grid({13, makecol(255, 255, 255), makecol(190, 200, 230), -1, false}));
+  out.font(ITEM_FONT_MESSAGES, font_grid({13, makecol(255, 255, 255), makecol(190, 200, 230), -1}));
 }
 
 void make_font_points(ItemOutput &out)
 {
-  out.font(ITEM_FONT_POINTS, font_grid({9, makecol(0, 0, 160), makecol(0, 0, 255), -1, false}));
+  out.font(ITEM_FONT_POINTS, font_grid({9, makecol(0, 0, 160), makecol(0, 0, 255), -1}));
 }
