@@ -1,5 +1,4 @@
-// Power on small boards drawn as text, with the real conduction patterns of korvanta.dat:
-// what reaches each conductor, what is counted and read back, and which lamps light.
+// Power on boards drawn as text with korvanta.dat's patterns: each conductor, the count, the lamps.
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -71,9 +70,8 @@ protected:
 TEST_F(PowerTest, CompletePathsPowerAndCountEachOfTheirTilesOnce)
 {
   current_player = 1;
-  // Dead ends hang off the run, and a branch into row 6 lights that row's lamp too. The
-  // stub above is lit only through its bottom edge, and a tile counts by the middles of its
-  // left, top and right edges: it is not counted.
+  // A branch into row 6 lights that lamp too. The stub above is lit through its bottom edge
+  // only, and tiles count by their left, top and right edges: it is not counted.
   lay(4, {"    . |    C ",
           "--T-^T|CCCCCC*",
           "  ' -^|  C CC*"});
@@ -109,10 +107,9 @@ TEST_F(PowerTest, EachConductorShowsWhichEdgesItIsJoinedTo)
 
 TEST_F(PowerTest, BridgesAndSplitsCarryTwoConductors)
 {
-  // Power turns down through one bridge, under a run that only its lamp reaches, and is
-  // completed below; power from the completing lamp climbs back up through the link. Lower
-  // down a lamp reaches the bottom of a stack of bridges: every piece above glows as well.
-  // A split's conductors each take their own power.
+  // Power turns down through a bridge under a run only its lamp reaches, is completed below,
+  // and the completing lamp's power climbs back through the link. A lamp reaching the bottom
+  // of a stack of bridges lights every piece above. A split's conductors take their own power.
   lay(1, {"S-----|LRRRRR R",
           "      |      ",
           "--7   |CCC   ",

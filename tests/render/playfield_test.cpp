@@ -1,6 +1,5 @@
-// The playfield drawing on a board laid out by hand. Tile sprites and overlays are painted as
-// plain markers and the background in the transparent colour, so that a pixel says what was
-// drawn there; the datafile's vanish strip, digits, patterns and cursor are real.
+// The playfield on a board laid by hand: sprites and overlays are plain markers, the background
+// transparent, so a pixel says what was drawn; strip, digits, patterns and cursor are real.
 #include <allegro.h>
 #include <allegro/internal/aintern.h>
 #include <gtest/gtest.h>
@@ -51,7 +50,6 @@ protected:
     current_player = 0;
   }
 
-  // The game's own sprites and background come back for the tests that follow.
   void TearDown() override
   {
     clear_to_color(background_buffer, 0);
@@ -67,15 +65,13 @@ protected:
   }
 
   static void draw(int drawings = 1) { while (drawings-- > 0) draw_playfield(); }
-
   static int at(int column, int row, int dx, int dy)
   {
     const BoardCell &cell = board[current_player][column][row];
     return getpixel(back_buffer, cell.x + dx, cell.y + dy);
   }
 
-  // Whether the w x h region at (x, y) of `target` is a copy of the item's region at
-  // (sx, 0), or holds only the transparent colour when sx is -1.
+  // Whether target's w x h at (x, y) copies the item's at (sx, 0), or is transparent if sx is -1.
   static bool copies(BITMAP *target, int x, int y, ResourceItem item, int sx, int w, int h)
   {
     for (int j = 0; j < h; j++)
@@ -116,8 +112,7 @@ TEST_F(PlayfieldTest, CountInShowsThePanelThenCountsTheQuotaDownWithTicksAndStar
   EXPECT_EQ(counted, expected);
 }
 
-// The preview row is dimmed but in the next drop's column, and joins the board's fade at a
-// level's end once that has come down to its own alpha.
+// The preview is dimmed but in the next drop's column, and joins a level end's fade below its alpha.
 TEST_F(PlayfieldTest, RestingTilesShowTheirPowerMovingOnesAreDarkAndThePreviewIsDimmed)
 {
   power_pattern_phase = 7.5f;  // the fills use 7
@@ -142,8 +137,7 @@ TEST_F(PlayfieldTest, RestingTilesShowTheirPowerMovingOnesAreDarkAndThePreviewIs
   expect_preview(85, 255);
   EXPECT_EQ(at(1, 12, 15, 17 + 29), marker(0, 1)) << "a sinking tile is dark";
   EXPECT_EQ(_drawing_mode, DRAW_MODE_SOLID);
-  // The patterns from the left and of a path about to clear are tiled from (7, 7), the one
-  // from the lamps from (-7, -7); the row looked at lies at y 424.
+  // Patterns from the left and for clearing tile from (7, 7), from the lamps from (-7, -7); y 424.
   BITMAP *left = item_bitmap(ITEM_PATTERN_FROM_LEFT), *right = item_bitmap(ITEM_PATTERN_FROM_RIGHT);
   for (int dx = 1; dx < 29; dx++) {
     ASSERT_EQ(at(0, 13, dx, 14), getpixel(left, (25 + dx - 7) & 15, (424 - 7) & 15)) << dx;
@@ -223,7 +217,6 @@ TEST_F(PlayfieldTest, CursorShowsFiveFramesOfFiveCallsEachCentredOnItsCell)
   for (int call = 0; call < 30; call++) {
     clear_to_color(back_buffer, mask());
     draw_cursor();
-    ASSERT_TRUE(copies(back_buffer, 365 + 150 + 19, 390 + 14, ITEM_CURSOR, 42 * (call % 25 / 5), 42, 42))
-        << call;
+    ASSERT_TRUE(copies(back_buffer, 540 - 6, 410 - 6, ITEM_CURSOR, 42 * (call % 25 / 5), 42, 42)) << call;
   }
 }
