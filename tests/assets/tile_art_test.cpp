@@ -12,6 +12,7 @@
 #include "shell/player_slots.h"
 #include "shell/prerender.h"
 #include "shell/resources.h"
+#include "tests/support/game_state.h"
 
 namespace {
 constexpr int CELL = 30;
@@ -82,13 +83,7 @@ protected:
       game_data[ITEM_PATTERN_FROM_LEFT + i].dat = create_bitmap(16, 16);
       clear_to_color(item_bitmap(ResourceItem(ITEM_PATTERN_FROM_LEFT + i)), mark(i + 1));
     }
-    for (auto &column : board[0])
-      for (BoardCell &other : column) other = BoardCell{};
-    cell = {BOARD_LEFT + 2 * CELL, BOARD_TOP + 13 * CELL};
-    player_slots[0] = PlayerSlot{};
-    player_slots[0].state = STATE_PLAYING;
-    clear_phase[0] = CLEAR_NONE;
-    current_player = 0;
+    reset_game_state();
   }
 
   void TearDown() override

@@ -6,12 +6,11 @@
 #include "board/board.h"
 #include "board/power.h"
 #include "shell/main_loop.h"
+#include "tests/support/game_state.h"
 #include "tests/support/headless.h"
 
-// One character a tile, by kind: '-' '|' straights; '7' 'J' 'L' 'r' elbows left-bottom,
-// top-left, top-right, right-bottom; 'T' '^' tees open downwards and upwards; 'b' 'B'
-// bridges; '\'' '.' stubs from the top and from the bottom; ' ' empty.
-const std::string TILES = " -|7JLr}T{^+bBsS['].";
+// Tiles as lay_row reads them: '7' 'J' 'L' 'r' elbows left-bottom, top-left, top-right,
+// right-bottom; 'T' '^' tees open down and up; 'b' 'B' bridges; '\'' '.' stubs from top, bottom.
 // Power read back: C complete path, L left edge only, R a working lamp only, D unreached,
 // 0 not stamped, ' ' never written; a '*' after the six marks the row's lamp lit. A row with
 // bridges or splits adds, after a space, the power of each one's second conductor (a bridge's
@@ -36,8 +35,7 @@ protected:
   void lay(int top, const std::vector<std::string> &rows)
   {
     for (size_t i = 0; i < rows.size(); i++) {
-      for (int column = 0; column < BOARD_COLUMNS; column++)
-        cell_at(column, top + int(i)).kind = int(TILES.find(rows[i][column]));
+      lay_row(current_player, top + int(i), rows[i].c_str());
       expected[top + i] = rows[i].substr(BOARD_COLUMNS + 1);
     }
   }

@@ -13,6 +13,7 @@
 #include "shell/player_slots.h"
 #include "shell/prerender.h"
 #include "shell/resources.h"
+#include "tests/support/game_state.h"
 #include "tests/support/headless.h"
 
 static int marker(int set, int kind) { return makecol(8 * kind, 20 + 60 * set, 96); }
@@ -35,19 +36,11 @@ protected:
     clear_to_color(cell_overlay_sprites[1], danger());
     clear_to_color(background_buffer, mask());
     clear_to_color(level_panels[0], mask());
-    for (int player = 0; player < 2; player++) {
-      for (int column = 0; column < BOARD_COLUMNS; column++)
-        for (int row = 0; row < BOARD_ROWS; row++)
-          board[player][column][row] = {25 + 30 * column + 365 * player, 20 + 30 * row};
-      player_slots[player] = {};
-      clear_phase[player] = CLEAR_NONE;
-      board_draw_count[player] = 0;
-    }
-    player_slots[0].state = STATE_PLAYING;
+    reset_game_state();
+    board_draw_count[0] = board_draw_count[1] = 0;
     power_pattern_phase = 0.0f;
     warning_alpha = 220;
     warning_alpha_step = 1;
-    current_player = 0;
   }
 
   void TearDown() override
