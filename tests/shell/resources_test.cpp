@@ -2,7 +2,6 @@
 // screen's depth but the 8-bit patterns, none blank, sounds audible, fonts whole.
 #include <allegro.h>
 #include <gtest/gtest.h>
-#include <algorithm>
 #include <cstdlib>
 #include <string>
 
