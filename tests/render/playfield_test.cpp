@@ -35,7 +35,7 @@ protected:
     clear_to_color(cell_overlay_sprites[0], warning());
     clear_to_color(cell_overlay_sprites[1], danger());
     clear_to_color(background_buffer, mask());
-    clear_to_color(level_panels[0], mask());
+    for (BITMAP *panel : level_panels) clear_to_color(panel, mask());
     reset_game_state();
     board_draw_count[0] = board_draw_count[1] = 0;
     power_pattern_phase = 0.0f;
@@ -77,32 +77,26 @@ protected:
 
 TEST_F(PlayfieldTest, CountInShowsThePanelThenCountsTheQuotaDownWithTicksAndStartsPlay)
 {
-  PlayerSlot &slot = player_slots[0];
-  slot.state = STATE_LEVEL_START;
-  slot.level = 1;
-  auto slot_holds = [](int index, int digit) {  // digit -1: the slot is empty
-    return copies(level_panels[0], 19 * index, 107, ITEM_DIGITS, digit < 0 ? -1 : 18 * digit, 18, 20);
-  };
-  draw(51);  // the fade-in
-  for (int left = 29; left >= 0; left--) {  // the tens slot empties below 10
-    draw();
-    ASSERT_EQ(sounds_played(ITEM_SOUND_CLICK), 30 - left);
-    ASSERT_TRUE(slot_holds(0, -1) && slot_holds(1, left >= 10 ? left / 10 : -1) &&
-                slot_holds(2, left % 10)) << left;
-  }
-  draw();
-  EXPECT_EQ(slot.state, STATE_PLAYING);
-  EXPECT_EQ(slot.fade_alpha, 250) << "the fade-out starts in the call that begins play";
-
-  // Level 3 on the right counts by three while more than 50 remain, then by one.
+  // Level 3 on the right: by three while more than 50 remain, then by one, a tick each time.
   current_player = 1;
-  player_slots[1].state = STATE_LEVEL_START;
-  player_slots[1].level = 3;
+  PlayerSlot &slot = player_slots[1];
+  slot.state = STATE_LEVEL_START;
+  slot.level = 3;
+  auto slot_holds = [](int index, int digit) {  // digit -1: the slot is empty
+    return copies(level_panels[1], 19 * index, 107, ITEM_DIGITS, digit < 0 ? -1 : 18 * digit, 18, 20);
+  };
   std::vector<int> counted, expected;
   for (int value = 3; value <= 90; value += value < 42 ? 3 : 1) expected.push_back(value);
-  for (draw(52); player_slots[1].state == STATE_LEVEL_START && counted.size() < 100; draw())
-    counted.push_back(player_slots[1].blocks_to_clear);
+  for (draw(52); slot.state == STATE_LEVEL_START && counted.size() < 100; draw()) {  // after the fade-in
+    const int left = 90 - slot.blocks_to_clear;  // the tens slot empties below 10
+    counted.push_back(slot.blocks_to_clear);
+    ASSERT_EQ(sounds_played(ITEM_SOUND_CLICK), int(counted.size()));
+    ASSERT_TRUE(slot_holds(0, -1) && slot_holds(1, left >= 10 ? left / 10 : -1) && slot_holds(2, left % 10))
+        << left;
+  }
   EXPECT_EQ(counted, expected);
+  EXPECT_EQ(slot.state, STATE_PLAYING);
+  EXPECT_EQ(slot.fade_alpha, 250) << "the fade-out starts in the call that begins play";
 }
 
 // The preview is dimmed but in the next drop's column, and joins a level end's fade below its alpha.
