@@ -57,8 +57,7 @@ protected:
         EXPECT_EQ(cell.power2, VALUES[POWERS.find(seconds[second++])])
             << "second conductor, column " << column << ", row " << row;
       }
-      const bool lit = text.size() > 6 && text[6] == '*';
-      EXPECT_EQ(row_lamps[current_player][row - 1].state, lit ? LAMP_POWERED : LAMP_DARK) << row;
+      EXPECT_EQ(row_lamps[current_player][row - 1].state, text[6] == '*' ? LAMP_POWERED : LAMP_DARK) << row;
     }
   }
 

@@ -1,7 +1,6 @@
 // The join menu: selection by keys and mouse, guard, wrap and lock, entries and refusals.
 #include <allegro.h>
 #include <gtest/gtest.h>
-#include <vector>
 
 #include "control/bindings.h"
 #include "shell/global_bitmaps.h"
@@ -48,13 +47,10 @@ protected:
 TEST_F(JoinMenu, HeldKeysStepEveryNineFramesAndWrapAndWaitOutTheLockThatThePointerIgnores)
 {
   hold(0, ACTION_MOVE_DOWN);
-  std::vector<int> steps;
-  for (int frame = 1; frame <= 45; frame++) {
-    const int before = menu_selection[0];
+  for (int frame = 1; frame <= 45; frame++) {  // the last step wraps to the top
     step(0);
-    if (menu_selection[0] != before) steps.push_back(frame);
+    ASSERT_EQ(menu_selection[0], frame / 9 % 5) << frame;
   }
-  EXPECT_EQ(steps, (std::vector<int>{9, 18, 27, 36, 45})) << "the last step wraps to the top";
   EXPECT_EQ(sounds_played(ITEM_SOUND_CLICK), 5);
   hold(0, ACTION_MOVE_DOWN, false);
   hold(1, ACTION_MOVE_UP);
@@ -133,7 +129,6 @@ TEST_F(JoinMenu, EntriesStartTheirGamesButGamesForTwoAndSettingsWaitForTheOtherP
   refusal_timer[0] = 0;
   fake.key_holds = {{KEY_ESC, fake.now_ms + 500, fake.now_ms + 600}};  // leaves the settings
   step(0);
-  EXPECT_EQ(refusal_timer[0], 0);
   EXPECT_GE(fake.now_ms, 500) << "the settings screen ran until ESC";
   menu_selection[0] = 1;
   step(0);
