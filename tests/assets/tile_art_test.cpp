@@ -8,7 +8,6 @@
 #include "board/power.h"
 #include "render/playfield.h"
 #include "shell/global_bitmaps.h"
-#include "shell/player_slots.h"
 #include "shell/prerender.h"
 #include "shell/resources.h"
 #include "tests/support/game_state.h"

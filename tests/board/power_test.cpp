@@ -7,7 +7,6 @@
 #include "board/power.h"
 #include "shell/main_loop.h"
 #include "tests/support/game_state.h"
-#include "tests/support/headless.h"
 
 // Tiles as lay_row reads them: '7' 'J' 'L' 'r' elbows left-bottom, top-left, top-right,
 // right-bottom; 'T' '^' tees open down and up; 'b' 'B' bridges; '\'' '.' stubs from top, bottom.
