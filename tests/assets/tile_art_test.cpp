@@ -1,6 +1,5 @@
-// The tile art of korvanta.dat against the rules it must keep: conduction patterns that meet at
-// the edge middles and turn with the turn tables, and tiles as the playfield draws them, whose
-// powered conductors its fills cover exactly, also under the bars and quarters of bridges and splits.
+// The tile art of korvanta.dat: patterns meet at the edge middles and turn with the turn tables,
+// and the playfield's fills cover each powered conductor exactly.
 #include <allegro.h>
 #include <gtest/gtest.h>
 #include <vector>
@@ -9,10 +8,9 @@
 #include "board/power.h"
 #include "render/playfield.h"
 #include "shell/global_bitmaps.h"
-#include "shell/main_loop.h"
-#include "shell/player_slots.h"
 #include "shell/prerender.h"
 #include "shell/resources.h"
+#include "tests/support/game_state.h"
 
 namespace {
 constexpr int CELL = 30;
@@ -27,9 +25,8 @@ int pattern_at(int kind, int x, int y)
   return _getpixel(item_bitmap(ITEM_CONDUCTOR_PATTERNS), (kind - 1) * (PATTERN_SIZE + 1) + x, y);
 }
 
-// Fills each conductor a kind must have, from a point it must contain, with its number 1 or 2,
-// as the power map is filled; a bridge's bottom piece is linked to its top piece, so it takes
-// the same number. No fill may find its conductor taken by an earlier one.
+// Fills each conductor from a point it must hold with its number, 1 or 2, as the power map is
+// filled (a bridge's bottom piece is linked to its top one). No conductor may be filled twice.
 void fill_pattern(BITMAP *map, int kind)
 {
   blit(item_bitmap(ITEM_CONDUCTOR_PATTERNS), map, (kind - 1) * (PATTERN_SIZE + 1), 0, 0, 0,
@@ -43,13 +40,11 @@ void fill_pattern(BITMAP *map, int kind)
   }
 }
 
-// Every family comes round in four right turns, and a left turn undoes a right turn. Bridges'
-// patterns are alike, as the power update links their vertical pieces whichever conductor is
-// drawn on top: they are checked by what their edges join.
+// Bridges' patterns are alike whichever conductor is on top, so they are checked by what their
+// edges join rather than by turning.
 TEST(ConductorPatterns, MeetAtEdgeMiddlesTurnWithTheTablesAndHaveTheirFamilysConductors)
 {
   const int *const right = turn_right_table;
-  EXPECT_EQ(right[TILE_EMPTY], TILE_EMPTY);
   BITMAP *map = create_bitmap_ex(8, PATTERN_SIZE, PATTERN_SIZE);
   for (int kind = 1; kind <= TILE_KINDS; kind++) {
     SCOPED_TRACE(kind);
@@ -72,8 +67,7 @@ TEST(ConductorPatterns, MeetAtEdgeMiddlesTurnWithTheTablesAndHaveTheirFamilysCon
 
 int mark(int conductor) { return conductor == 1 ? makecol(0, 255, 0) : makecol(0, 255, 255); }
 
-// One tile at a time, alone on the board, drawn with the game's own sprites. The fills paint
-// plain marks: power from the left the first conductor's, power from the lamps the second's.
+// One tile alone on the board, the game's sprites, fills as plain marks by conductor.
 class TileLooks : public ::testing::Test {
 protected:
   BITMAP *patterns[2];
@@ -87,13 +81,7 @@ protected:
       game_data[ITEM_PATTERN_FROM_LEFT + i].dat = create_bitmap(16, 16);
       clear_to_color(item_bitmap(ResourceItem(ITEM_PATTERN_FROM_LEFT + i)), mark(i + 1));
     }
-    for (auto &column : board[0])
-      for (BoardCell &other : column) other = BoardCell{};
-    cell = {BOARD_LEFT + 2 * CELL, BOARD_TOP + 13 * CELL};
-    player_slots[0] = PlayerSlot{};
-    player_slots[0].state = STATE_PLAYING;
-    clear_phase[0] = CLEAR_NONE;
-    current_player = 0;
+    reset_game_state();
   }
 
   void TearDown() override
@@ -105,11 +93,9 @@ protected:
   }
 };
 
-// Every tile lies on its pair's background. No powered core is left once it is drawn; no fill
-// lies on the outermost ring, where it would run into a neighbour, and two fills never touch,
-// else a moving pattern could carry one into the other. Drawn all dark or all powered, bridges
-// and splits are their own sprites but for the fills: bars and quarters line up. Each fill
-// reaches the edges its conductor joins in the pattern, and no other.
+// No powered core is left unfilled; fills keep off the outer ring and apart, else a moving
+// pattern would run into a neighbour or the other conductor. All dark or all lit, bridges and
+// splits are their own sprites. Each fill reaches exactly the edges its conductor joins.
 TEST_F(TileLooks, PoweredConductorsAreFilledWholeAndApartFromTheirSeeds)
 {
   const int core = getpixel(item_bitmap(ITEM_TILE_PIECES), 2, CELL + 15);

@@ -1,5 +1,4 @@
-// Power on small boards drawn as text, with the real conduction patterns of korvanta.dat:
-// what reaches each conductor, what is counted and read back, and which lamps light.
+// Power on boards drawn as text with korvanta.dat's patterns: each conductor, the count, the lamps.
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -7,12 +6,10 @@
 #include "board/board.h"
 #include "board/power.h"
 #include "shell/main_loop.h"
-#include "tests/support/headless.h"
+#include "tests/support/game_state.h"
 
-// One character a tile, by kind: '-' '|' straights; '7' 'J' 'L' 'r' elbows left-bottom,
-// top-left, top-right, right-bottom; 'T' '^' tees open downwards and upwards; 'b' 'B'
-// bridges; '\'' '.' stubs from the top and from the bottom; ' ' empty.
-const std::string TILES = " -|7JLr}T{^+bBsS['].";
+// Tiles as lay_row reads them: '7' 'J' 'L' 'r' elbows left-bottom, top-left, top-right,
+// right-bottom; 'T' '^' tees open down and up; 'b' 'B' bridges; '\'' '.' stubs from top, bottom.
 // Power read back: C complete path, L left edge only, R a working lamp only, D unreached,
 // 0 not stamped, ' ' never written; a '*' after the six marks the row's lamp lit. A row with
 // bridges or splits adds, after a space, the power of each one's second conductor (a bridge's
@@ -37,8 +34,7 @@ protected:
   void lay(int top, const std::vector<std::string> &rows)
   {
     for (size_t i = 0; i < rows.size(); i++) {
-      for (int column = 0; column < BOARD_COLUMNS; column++)
-        cell_at(column, top + int(i)).kind = int(TILES.find(rows[i][column]));
+      lay_row(current_player, top + int(i), rows[i].c_str());
       expected[top + i] = rows[i].substr(BOARD_COLUMNS + 1);
     }
   }
@@ -60,8 +56,7 @@ protected:
         EXPECT_EQ(cell.power2, VALUES[POWERS.find(seconds[second++])])
             << "second conductor, column " << column << ", row " << row;
       }
-      const bool lit = text.size() > 6 && text[6] == '*';
-      EXPECT_EQ(row_lamps[current_player][row - 1].state, lit ? LAMP_POWERED : LAMP_DARK) << row;
+      EXPECT_EQ(row_lamps[current_player][row - 1].state, text[6] == '*' ? LAMP_POWERED : LAMP_DARK) << row;
     }
   }
 
@@ -71,9 +66,8 @@ protected:
 TEST_F(PowerTest, CompletePathsPowerAndCountEachOfTheirTilesOnce)
 {
   current_player = 1;
-  // Dead ends hang off the run, and a branch into row 6 lights that row's lamp too. The
-  // stub above is lit only through its bottom edge, and a tile counts by the middles of its
-  // left, top and right edges: it is not counted.
+  // A branch into row 6 lights that lamp too. The stub above is lit through its bottom edge
+  // only, and tiles count by their left, top and right edges: it is not counted.
   lay(4, {"    . |    C ",
           "--T-^T|CCCCCC*",
           "  ' -^|  C CC*"});
@@ -109,10 +103,9 @@ TEST_F(PowerTest, EachConductorShowsWhichEdgesItIsJoinedTo)
 
 TEST_F(PowerTest, BridgesAndSplitsCarryTwoConductors)
 {
-  // Power turns down through one bridge, under a run that only its lamp reaches, and is
-  // completed below; power from the completing lamp climbs back up through the link. Lower
-  // down a lamp reaches the bottom of a stack of bridges: every piece above glows as well.
-  // A split's conductors each take their own power.
+  // Power turns down through a bridge under a run only its lamp reaches, is completed below,
+  // and the completing lamp's power climbs back through the link. A lamp reaching the bottom
+  // of a stack of bridges lights every piece above. A split's conductors take their own power.
   lay(1, {"S-----|LRRRRR R",
           "      |      ",
           "--7   |CCC   ",

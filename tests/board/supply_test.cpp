@@ -1,5 +1,4 @@
-// Blocks come: the sequence a level draws and how two boards share it, blocks dropped into the
-// columns in turn and faster as they land, the overflow that ends a game, and gravity.
+// Blocks: each level's sequence and its sharing, drops and their speed-up, overflow, gravity.
 #include <gtest/gtest.h>
 #include <cstring>
 #include <vector>
@@ -44,7 +43,7 @@ TEST(BlockSequence, TwoPlayersShareEachLevelsSequence)
     const int behind = opponent_of(ahead);
     start_game(MODE_TWO_PLAYERS);
     block_supplies[behind].supply_next = 37;
-    // Whoever gets to a level first draws it; the one behind keeps his own, where he stood.
+    // Whoever reaches a level first draws it; the one behind keeps his own until he gets there.
     player_slots[ahead].level = 2;
     start_level(ahead, false);
     EXPECT_FALSE(same_sequence());
@@ -64,8 +63,7 @@ TEST(Dropping, BlocksFallIntoTheColumnsInTurnFasterAsTheyLandButWaitAtLeastThree
     ASSERT_TRUE(kinds_of(0)[i] >= 1 && kinds_of(0)[i] <= (i <= 10 ? 6 : i <= 60 ? 15 : 19)) << i;
   // At difficulty 1 on level 1 a block waits 24 passes, then falls a row per pass into row 13.
   EXPECT_EQ(passes_until_landing(), 24 + 13);
-  // A speed step after ten landings while the speed is 0 or 1, after nine while it is 2 or 3,
-  // after eight at 4; each step takes two passes off the wait.
+  // A speed step after ten landings at speed 0 or 1, nine at 2 or 3, eight at 4; two passes each.
   std::vector<int> speed_ups;
   for (int landing = 2; landing <= 46; landing++) {
     const int speed = player_slots[0].speed_step;
@@ -84,8 +82,7 @@ TEST(Dropping, BlocksFallIntoTheColumnsInTurnFasterAsTheyLandButWaitAtLeastThree
   EXPECT_EQ(falling_blocks[0].delay, 3);
 }
 
-// In versus the left player draws one sequence for both, and blocks sent by the opponent fall
-// at once; an overflow ends the game for both.
+// In versus one sequence serves both and sent blocks fall at once; an overflow ends it for both.
 TEST(Overflow, EveryTileBurstsFromTheTopDownAndTheGameEnds)
 {
   for (int mode : {MODE_VERSUS, MODE_ONE_PLAYER}) {
@@ -119,7 +116,7 @@ TEST(Gravity, AVanishingTileHoldsUpTheColumnUntilItIsGone)
   column[12].vanish_timer = 6;
   for (int pass = 0; pass < 10; pass++) gravity_step();
   EXPECT_EQ(column[11].kind, 4);
-  // Gone: the two tiles above sink one row every second pass, down to the bottom.
+  // Gone: the two above sink a row every second pass, down to the bottom.
   column[12].kind = column[12].vanish_timer = 0;
   for (int pass = 1; pass <= 5; pass++) {
     gravity_step();

@@ -1,6 +1,5 @@
-// The playfield drawing on a board laid out by hand. Tile sprites and overlays are painted as
-// plain markers and the background in the transparent colour, so that a pixel says what was
-// drawn there; the datafile's vanish strip, digits, patterns and cursor are real.
+// The playfield on a board laid by hand: sprites and overlays are plain markers, the background
+// transparent, so a pixel says what was drawn; strip, digits, patterns and cursor are real.
 #include <allegro.h>
 #include <allegro/internal/aintern.h>
 #include <gtest/gtest.h>
@@ -14,6 +13,7 @@
 #include "shell/player_slots.h"
 #include "shell/prerender.h"
 #include "shell/resources.h"
+#include "tests/support/game_state.h"
 #include "tests/support/headless.h"
 
 static int marker(int set, int kind) { return makecol(8 * kind, 20 + 60 * set, 96); }
@@ -35,23 +35,14 @@ protected:
     clear_to_color(cell_overlay_sprites[0], warning());
     clear_to_color(cell_overlay_sprites[1], danger());
     clear_to_color(background_buffer, mask());
-    clear_to_color(level_panels[0], mask());
-    for (int player = 0; player < 2; player++) {
-      for (int column = 0; column < BOARD_COLUMNS; column++)
-        for (int row = 0; row < BOARD_ROWS; row++)
-          board[player][column][row] = {25 + 30 * column + 365 * player, 20 + 30 * row};
-      player_slots[player] = {};
-      clear_phase[player] = CLEAR_NONE;
-      board_draw_count[player] = 0;
-    }
-    player_slots[0].state = STATE_PLAYING;
+    for (BITMAP *panel : level_panels) clear_to_color(panel, mask());
+    reset_game_state();
+    board_draw_count[0] = board_draw_count[1] = 0;
     power_pattern_phase = 0.0f;
     warning_alpha = 220;
     warning_alpha_step = 1;
-    current_player = 0;
   }
 
-  // The game's own sprites and background come back for the tests that follow.
   void TearDown() override
   {
     clear_to_color(background_buffer, 0);
@@ -67,15 +58,13 @@ protected:
   }
 
   static void draw(int drawings = 1) { while (drawings-- > 0) draw_playfield(); }
-
   static int at(int column, int row, int dx, int dy)
   {
     const BoardCell &cell = board[current_player][column][row];
     return getpixel(back_buffer, cell.x + dx, cell.y + dy);
   }
 
-  // Whether the w x h region at (x, y) of `target` is a copy of the item's region at
-  // (sx, 0), or holds only the transparent colour when sx is -1.
+  // Whether target's w x h at (x, y) copies the item's at (sx, 0), or is transparent if sx is -1.
   static bool copies(BITMAP *target, int x, int y, ResourceItem item, int sx, int w, int h)
   {
     for (int j = 0; j < h; j++)
@@ -88,36 +77,29 @@ protected:
 
 TEST_F(PlayfieldTest, CountInShowsThePanelThenCountsTheQuotaDownWithTicksAndStartsPlay)
 {
-  PlayerSlot &slot = player_slots[0];
-  slot.state = STATE_LEVEL_START;
-  slot.level = 1;
-  auto slot_holds = [](int index, int digit) {  // digit -1: the slot is empty
-    return copies(level_panels[0], 19 * index, 107, ITEM_DIGITS, digit < 0 ? -1 : 18 * digit, 18, 20);
-  };
-  draw(51);  // the fade-in
-  for (int left = 29; left >= 0; left--) {  // the tens slot empties below 10
-    draw();
-    ASSERT_EQ(sounds_played(ITEM_SOUND_CLICK), 30 - left);
-    ASSERT_TRUE(slot_holds(0, -1) && slot_holds(1, left >= 10 ? left / 10 : -1) &&
-                slot_holds(2, left % 10)) << left;
-  }
-  draw();
-  EXPECT_EQ(slot.state, STATE_PLAYING);
-  EXPECT_EQ(slot.fade_alpha, 250) << "the fade-out starts in the call that begins play";
-
-  // Level 3 on the right counts by three while more than 50 remain, then by one.
+  // Level 3 on the right: by three while more than 50 remain, then by one, a tick each time.
   current_player = 1;
-  player_slots[1].state = STATE_LEVEL_START;
-  player_slots[1].level = 3;
+  PlayerSlot &slot = player_slots[1];
+  slot.state = STATE_LEVEL_START;
+  slot.level = 3;
+  auto slot_holds = [](int index, int digit) {  // digit -1: the slot is empty
+    return copies(level_panels[1], 19 * index, 107, ITEM_DIGITS, digit < 0 ? -1 : 18 * digit, 18, 20);
+  };
   std::vector<int> counted, expected;
   for (int value = 3; value <= 90; value += value < 42 ? 3 : 1) expected.push_back(value);
-  for (draw(52); player_slots[1].state == STATE_LEVEL_START && counted.size() < 100; draw())
-    counted.push_back(player_slots[1].blocks_to_clear);
+  for (draw(52); slot.state == STATE_LEVEL_START && counted.size() < 100; draw()) {  // after the fade-in
+    const int left = 90 - slot.blocks_to_clear;  // the tens slot empties below 10
+    counted.push_back(slot.blocks_to_clear);
+    ASSERT_EQ(sounds_played(ITEM_SOUND_CLICK), int(counted.size()));
+    ASSERT_TRUE(slot_holds(0, -1) && slot_holds(1, left >= 10 ? left / 10 : -1) && slot_holds(2, left % 10))
+        << left;
+  }
   EXPECT_EQ(counted, expected);
+  EXPECT_EQ(slot.state, STATE_PLAYING);
+  EXPECT_EQ(slot.fade_alpha, 250) << "the fade-out starts in the call that begins play";
 }
 
-// The preview row is dimmed but in the next drop's column, and joins the board's fade at a
-// level's end once that has come down to its own alpha.
+// The preview is dimmed but in the next drop's column, and joins a level end's fade below its alpha.
 TEST_F(PlayfieldTest, RestingTilesShowTheirPowerMovingOnesAreDarkAndThePreviewIsDimmed)
 {
   power_pattern_phase = 7.5f;  // the fills use 7
@@ -142,8 +124,7 @@ TEST_F(PlayfieldTest, RestingTilesShowTheirPowerMovingOnesAreDarkAndThePreviewIs
   expect_preview(85, 255);
   EXPECT_EQ(at(1, 12, 15, 17 + 29), marker(0, 1)) << "a sinking tile is dark";
   EXPECT_EQ(_drawing_mode, DRAW_MODE_SOLID);
-  // The patterns from the left and of a path about to clear are tiled from (7, 7), the one
-  // from the lamps from (-7, -7); the row looked at lies at y 424.
+  // Patterns from the left and for clearing tile from (7, 7), from the lamps from (-7, -7); y 424.
   BITMAP *left = item_bitmap(ITEM_PATTERN_FROM_LEFT), *right = item_bitmap(ITEM_PATTERN_FROM_RIGHT);
   for (int dx = 1; dx < 29; dx++) {
     ASSERT_EQ(at(0, 13, dx, 14), getpixel(left, (25 + dx - 7) & 15, (424 - 7) & 15)) << dx;
@@ -223,7 +204,6 @@ TEST_F(PlayfieldTest, CursorShowsFiveFramesOfFiveCallsEachCentredOnItsCell)
   for (int call = 0; call < 30; call++) {
     clear_to_color(back_buffer, mask());
     draw_cursor();
-    ASSERT_TRUE(copies(back_buffer, 365 + 150 + 19, 390 + 14, ITEM_CURSOR, 42 * (call % 25 / 5), 42, 42))
-        << call;
+    ASSERT_TRUE(copies(back_buffer, 540 - 6, 410 - 6, ITEM_CURSOR, 42 * (call % 25 / 5), 42, 42)) << call;
   }
 }

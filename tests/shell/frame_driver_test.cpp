@@ -9,6 +9,7 @@
 #include "shell/prerender.h"
 #include "shell/resources.h"
 #include "shell/startup.h"
+#include "tests/support/game_state.h"
 #include "tests/support/headless.h"
 
 class FrameDriver : public ::testing::Test {
@@ -16,6 +17,7 @@ protected:
   void SetUp() override
   {
     reset_fake_platform();
+    reset_game_state();  // no lamps or carriers left by earlier tests over the sockets
     prepare_play_screen();
     game_mode = MODE_ONE_PLAYER;
     for (int player = 0; player < 2; player++) {
@@ -27,7 +29,7 @@ protected:
     }
   }
 
-  // Runs frames until the player leaves the state; returns how many it took.
+  // The frames run until the player leaves the state.
   static int frames_in(int player, int state)
   {
     int frames = 0;
@@ -57,8 +59,7 @@ TEST_F(FrameDriver, PacesTo33MillisecondsAndPresentsAllButTheLeftmost15Columns)
             getpixel(item_bitmap(ITEM_MENU_HIGHLIGHT), 0, 36 + 10));
 }
 
-// The versus pictures fade in by 2 up to 254 in 127 frames, the 128th turns to fading out, by 4
-// down to 2 in the 190th, and the 191st returns both players to the menu.
+// The pictures fade in by 2 to 254 in 127 frames, then out by 4; the 191st frame ends them.
 TEST_F(FrameDriver, VersusPicturesFadeInAndOutThenBothPlayersReturnToTheMenu)
 {
   menu_selection[0] = menu_selection[1] = 3;
