@@ -1,5 +1,6 @@
-# A one-player game left to itself fills up and ends; its score reaches a table of zeros, so it
-# takes a name, letter by letter, and the name is in korvanta.hgh afterwards.
+# A one-player game from the join menu: the level count-in, blocks dropping column by column
+# until the board, left to itself, overflows; the score reaches a table of zeros, so it takes
+# a name, letter by letter, and the name is in korvanta.hgh afterwards.
 source "$(dirname "$0")/lib.sh" "$@"
 TABLE=$WORK/run/korvanta.hgh
 for _ in $(seq 10); do printf '...\0\0\0\0\0\0\0\0'; done > "$TABLE"
@@ -7,7 +8,15 @@ start_display
 start_game
 enter_game
 hold_key F3  # the fastest difficulty
+empty_row13=$(pixel 40 425)
 hold_key 1
+# The level panel stands over the left board while the quota is counted in; then blocks drop
+# into the columns in turn.
+sleep 1.2
+[ "$(pixel 118 160)" != "$(pixel 483 160)" ] || fail "no level panel on the left board"
+sleep 5
+[ "$(pixel 40 425)" != "$empty_row13" ] && [ "$(pixel 70 425)" != "$empty_row13" ] ||
+  fail "no blocks landed in columns 0 and 1"
 
 # The game-over picture's red head stands over the board once it has overflowed.
 for _ in $(seq 180); do
