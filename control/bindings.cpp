@@ -68,9 +68,9 @@ static_assert(FIRST_LIBRARY_NAMED_KEY + sizeof LIBRARY_KEY_NAMES / sizeof *LIBRA
 
 bool is_player(int player) { return player == 0 || player == 1; }
 
-bool is_mouse_device(int device) { return device >= DEVICE_MOUSE1 && device <= DEVICE_MOUSE3; }
-
 }  // namespace
+
+bool is_mouse_device(int device) { return device >= DEVICE_MOUSE1 && device <= DEVICE_MOUSE3; }
 
 void reset_control_bindings()
 {

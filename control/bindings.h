@@ -47,3 +47,4 @@ const char *binding_label(int player, int action);
 bool action_key_down(int player, int action);
 // Whether the player steers with one of the mouse layouts.
 bool uses_mouse(int player);
+bool is_mouse_device(int device);

@@ -50,8 +50,6 @@ int row_y(int row) { return 110 + 23 * row; }
 int column_x(int player) { return 200 + 200 * player; }
 int row_action(int row) { return row - FIRST_KEY_ROW; }
 
-bool is_mouse_device(int device) { return device >= DEVICE_MOUSE1 && device <= DEVICE_MOUSE3; }
-
 void play_click() { platform.play_sample(ITEM_SOUND_CLICK, 255, 255, 3000); }
 void play_error() { platform.play_sample(ITEM_SOUND_REFUSAL, 255, 255, 1000); }
 
@@ -226,7 +224,7 @@ void open_field(SettingsScreen &settings)
   const int row = settings.selected_row;
   if (settings.settings_error == ERR_NONE) play_click();
   // Unlike the other refusals, this one is raised again even while its message shows.
-  if (row == DEVICE_ROW && settings.device_choice[1 - player] > DEVICE_KEYBOARD)
+  if (row == DEVICE_ROW && is_mouse_device(settings.device_choice[1 - player]))
     raise_error(settings, ERR_MOUSE_USED);
   if (settings.settings_error != ERR_NONE) return;
 
