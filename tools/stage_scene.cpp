@@ -183,22 +183,19 @@ void stage_versus_end()
     redraw_lamp_column(player);
   }
 
-  lay_column(0, 0, 11, "r|L");
-  lay_column(0, 1, 12, "-J");
-  lay_column(0, 2, 13, "T");
-  lay_column(0, 3, 10, "'|||");
-  lay_column(0, 4, 12, "7J");
-  lay_column(0, 5, 9, "|L7|J");
-  update_power_of(0);
+  // Each column's stack: its top row and its tiles from there down.
+  struct Stack { int top; const char *tiles; };
+  const Stack boards[2][BOARD_COLUMNS] = {
+      {{11, "r|L"}, {12, "-J"}, {13, "T"}, {10, "'|||"}, {12, "7J"}, {9, "|L7|J"}},
+      {{1, "|L|r|J|-|T|L-"}, {6, "7|Jr-^--"}, {10, "|r|r"}, {5, "|'||.|||'"}, {8, "7|S|-r"},
+       {3, "7|J|L7|||J|"}},
+  };
+  for (int player = 0; player < 2; player++) {
+    for (int column = 0; column < BOARD_COLUMNS; column++)
+      lay_column(player, column, boards[player][column].top, boards[player][column].tiles);
+    update_power_of(player);
+  }
   falling_blocks[0].delay = BLOCKS_HELD_BACK;
-
-  lay_column(1, 0, 1, "|L|r|J|-|T|L-");
-  lay_column(1, 1, 6, "7|Jr-^--");
-  lay_column(1, 2, 10, "|r|r");
-  lay_column(1, 3, 5, "|'||.|||'");
-  lay_column(1, 4, 8, "7|S|-r");
-  lay_column(1, 5, 3, "7|J|L7|||J|");
-  update_power_of(1);
   FallingBlock &block = falling_blocks[1];
   block.next_column = block.column = 0;
   block.delay = 1;
