@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "board/board.h"
-#include "board/clearing.h"
 #include "board/power.h"
 #include "shell/join_menu.h"
 #include "shell/main_loop.h"

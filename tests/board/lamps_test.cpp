@@ -5,7 +5,6 @@
 #include "board/board.h"
 #include "board/lamps.h"
 #include "board/power.h"
-#include "shell/main_loop.h"
 #include "shell/player_slots.h"
 #include "shell/resources.h"
 #include "tests/support/game_state.h"

@@ -6,7 +6,6 @@
 #include "board/board.h"
 #include "control/bindings.h"
 #include "control/input.h"
-#include "shell/join_menu.h"
 #include "shell/main_loop.h"
 #include "shell/player_slots.h"
 #include "shell/resources.h"
