@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "board/board.h"
+#include "board/clearing.h"
 #include "board/power.h"
 #include "shell/join_menu.h"
 #include "shell/main_loop.h"
@@ -75,6 +76,10 @@ TEST_F(Clearing, SmallClearsSpeedUpTheBlocksAndVersusClearsSendHalfTheirTilesRou
   EXPECT_EQ(player_slots[1].blocks_to_clear, 10) << "versus has no quota";
   clear_tiles(0, 6);
   EXPECT_EQ(player_slots[1].versus_penalty, 3);
+
+  // A message without a lamp earns no bonus; more than ten lamps earn what ten do.
+  EXPECT_EQ(lamp_bonus(0), 0);
+  EXPECT_EQ(lamp_bonus(13), lamp_bonus(10));
 }
 
 }  // namespace
