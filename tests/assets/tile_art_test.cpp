@@ -13,7 +13,6 @@
 #include "tests/support/game_state.h"
 
 namespace {
-constexpr int CELL = 30;
 struct Point { int x, y; };
 enum Edge { LEFT, TOP, RIGHT, BOTTOM, EDGES };
 // The middle of each edge, in a pattern and just inside a tile picture's outermost ring.
@@ -89,7 +88,7 @@ protected:
 // reaches exactly the edges its conductor joins.
 TEST_F(TileLooks, PoweredConductorsAreFilledWholeFromTheirSeeds)
 {
-  const int core = getpixel(item_bitmap(ITEM_TILE_PIECES), 2, CELL + 15);
+  const int core = getpixel(item_bitmap(ITEM_TILE_PIECES), 2, TILE_SIZE + 15);
   BITMAP *map = create_bitmap_ex(8, PATTERN_SIZE, PATTERN_SIZE);
   auto drawn = [&](int x, int y) { return getpixel(back_buffer, cell.x + x, cell.y + y); };
   for (int pair : {0, 2})
@@ -105,13 +104,14 @@ TEST_F(TileLooks, PoweredConductorsAreFilledWholeFromTheirSeeds)
         cell.power2 = on[2] ? POWER_FROM_RIGHT : POWER_DEAD;
         draw_playfield();
         BITMAP *const sprite = lit % 3 == 0 || !two ? tile_sprites[pair + (lit != 0)][kind] : nullptr;
-        for (int y = 0; y < CELL; y++)
-          for (int x = 0; x < CELL; x++) {
+        for (int y = 0; y < TILE_SIZE; y++)
+          for (int x = 0; x < TILE_SIZE; x++) {
             const int colour = drawn(x, y);
             const bool filled = colour == mark(1) || colour == mark(2);
             ASSERT_NE(colour, core) << "not filled at " << x << "," << y;
             ASSERT_TRUE(!sprite || getpixel(sprite, x, y) == (filled ? core : colour)) << x << "," << y;
-            ASSERT_TRUE(!filled || (x > 0 && x < CELL - 1 && y > 0 && y < CELL - 1)) << x << "," << y;
+            ASSERT_TRUE(!filled || (x > 0 && x < TILE_SIZE - 1 && y > 0 && y < TILE_SIZE - 1))
+                << "a fill on the outer ring at " << x << "," << y;
           }
         for (int e = 0; e < EDGES; e++) {
           const int c = _getpixel(map, PATTERN_EDGE[e].x, PATTERN_EDGE[e].y);

@@ -36,7 +36,6 @@ protected:
     clear_to_color(background_buffer, mask());
     reset_game_state();
     board_draw_count[0] = board_draw_count[1] = 0;
-    power_pattern_phase = 0.0f;
     warning_alpha = 220;
     warning_alpha_step = 1;
   }
