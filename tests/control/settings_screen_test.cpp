@@ -38,11 +38,7 @@ protected:
     }
   }
 
-  void type(int code)
-  {
-    fake.typed_keys.push_back(code);
-    pass();
-  }
+  void type(int code) { fake.typed_keys.push_back(code), pass(); }
 };
 
 TEST_F(SettingsScreenTest, KeyFieldsRefuseKeysBoundElsewhereAndFunctionKeys)

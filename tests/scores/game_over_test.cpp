@@ -41,12 +41,7 @@ protected:
   void hold(int action, bool down = true) { key[control_bindings[0].keys[action]] = down; }
 
   // Held just long enough for the guard to let it act once.
-  void press(int action)
-  {
-    hold(action);
-    frames(4);
-    hold(action, false);
-  }
+  void press(int action) { hold(action), frames(4), hold(action, false); }
 };
 
 TEST_F(GameOver, AScoreBelowTheTableShowsItFor200FramesThenTheMenuLocksFor30)

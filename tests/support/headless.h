@@ -7,9 +7,7 @@
 #include <functional>
 #include <vector>
 
-struct PlayedSound {
-  int item, volume, pan, frequency;
-};
+struct PlayedSound { int item, volume, pan, frequency; };
 
 // A key held down from one time to another: in the key array meanwhile, and typed into the
 // keyboard buffer when it goes down.
