@@ -2,6 +2,7 @@
 
 #include <allegro.h>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -65,10 +66,7 @@ const Platform FAKE_PLATFORM = {
     fake.mouse_range[0] = x1, fake.mouse_range[1] = y1, fake.mouse_range[2] = x2, fake.mouse_range[3] = y2;
   },
   [](int card, int, int) {
-    fake.gfx_mode_requests.push_back(card);
-    for (int failing : fake.failing_gfx_cards)
-      if (failing == card) return -1;
-    return 0;
+    return std::count(fake.failing_gfx_cards.begin(), fake.failing_gfx_cards.end(), card) ? -1 : 0;
   },
   fake_readkey,
 };

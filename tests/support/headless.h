@@ -27,7 +27,6 @@ struct FakePlatform {
   int music_starts = 0, music_stops = 0;
   int mouse_speed_x = 0, mouse_speed_y = 0;
   int mouse_range[4] = {0, 0, 0, 0};
-  std::vector<int> gfx_mode_requests;  // the cards asked for, in order
   std::vector<int> failing_gfx_cards;  // cards whose mode cannot be set
 };
 
