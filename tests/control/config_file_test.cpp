@@ -8,10 +8,8 @@
 
 #include "control/bindings.h"
 #include "control/config_file.h"
-#include "shell/startup.h"
 #include "tests/support/headless.h"
 #include "tests/support/scratch_folder.h"
-#include "tests/support/screen_text.h"
 
 namespace {
 
@@ -77,7 +75,6 @@ TEST_F(ConfigFile, OtherVersionsAndDamagedFilesAreReplacedAndTheNoticeWaitsForAK
     reset_fake_platform();
     write_file(CONFIG_FILE, contents);
     control_bindings[0].keys[0] = 99;
-    clear_bitmap(screen);
     fake.buffered_keys = 1;  // pressed while the game was loading: it must not end the notice
     fake.key_presses_at = {700};
     load_config();
@@ -86,12 +83,6 @@ TEST_F(ConfigFile, OtherVersionsAndDamagedFilesAreReplacedAndTheNoticeWaitsForAK
     EXPECT_EQ(fake.buffered_keys, 0) << "the key that ends the notice is taken";
     EXPECT_EQ(saved_bindings(), DEFAULT_FILE);
   }
-
-  const char *const notice[] = {"due to changes in this version",
-                                "the existing config-file has been resetted", "press a key"};
-  for (int line = 0; line < 3; line++)
-    EXPECT_TRUE(shows_text(screen, font_numbers, notice[line], 320 - text_length(font_numbers, notice[line]) / 2,
-                           200 + 50 * line, makecol(255, 255, 255))) << line;
 }
 
 TEST_F(ConfigFile, ASaveThatCannotBeMadeLeavesTheOldFileAndTheDefaultsPlay)

@@ -1,5 +1,5 @@
 // The control settings screen, pass by pass: key fields and their refusals, the device editor
-// and the rules of a mouse player, navigation, F1 and the guard after entry.
+// and the rules of a mouse player, F1 and the guard after entry.
 #include <allegro.h>
 #include <gtest/gtest.h>
 
@@ -7,10 +7,7 @@
 
 #include "control/bindings.h"
 #include "control/settings_screen.h"
-#include "shell/resources.h"
-#include "shell/startup.h"
 #include "tests/support/headless.h"
-#include "tests/support/screen_text.h"
 
 namespace {
 
@@ -41,17 +38,7 @@ protected:
     }
   }
 
-  void type(int code)
-  {
-    fake.typed_keys.push_back(code);
-    pass();
-  }
-
-  // Error messages are red, centred on x 320.
-  bool message_shows(const char *text, int y = 338)
-  {
-    return shows_text(screen, font, text, 320 - text_length(font, text) / 2, y, makecol(255, 0, 0));
-  }
+  void type(int code) { fake.typed_keys.push_back(code), pass(); }
 };
 
 TEST_F(SettingsScreenTest, KeyFieldsRefuseKeysBoundElsewhereAndFunctionKeys)
@@ -60,16 +47,13 @@ TEST_F(SettingsScreenTest, KeyFieldsRefuseKeysBoundElsewhereAndFunctionKeys)
   tap({KEY_DOWN, KEY_ENTER});  // Player 1's move left
   type(KEY_LEFT);  // Player 2's move left
   EXPECT_TRUE(settings.editing) << "the field stays open";
-  EXPECT_TRUE(message_shows("this key is already used!"));
-  pass();
-  EXPECT_TRUE(shows_text(screen, font_messages, " !!! error !!!", 200, 156, makecol(255, 0, 0)));
+  EXPECT_EQ(settings.settings_error, ERR_KEY_USED);
 
   for (int code : {KEY_F1, KEY_F12}) {
     type(code);
     EXPECT_EQ(settings.settings_error, ERR_FUNCTION_KEY) << code;
   }
   EXPECT_EQ(control_bindings[0].keys[ACTION_MOVE_LEFT], KEY_A);
-  EXPECT_EQ(sounds_played(ITEM_SOUND_REFUSAL), 3);
 
   type(KEY_A);
   EXPECT_FALSE(settings.editing) << "his own key is stored again";
@@ -83,12 +67,9 @@ TEST_F(SettingsScreenTest, TheDeviceEditorAndTheRulesOfAMousePlayer)
   open_settings_screen(settings);
   tap({KEY_ENTER, KEY_LEFT});
   EXPECT_EQ(settings.device_choice[0], DEVICE_MOUSE3) << "left from the keyboard";
-  tap({KEY_RIGHT});
-  EXPECT_EQ(settings.device_choice[0], DEVICE_KEYBOARD) << "right from mouse3";
-  tap({KEY_RIGHT, KEY_ESC});
+  tap({KEY_RIGHT, KEY_RIGHT, KEY_ESC});
   EXPECT_FALSE(settings.editing);
   EXPECT_EQ(settings.device_choice[0], DEVICE_KEYBOARD) << "ESC puts back the device it opened on";
-  EXPECT_EQ(control_bindings[0].device, DEVICE_KEYBOARD);
   tap({KEY_ENTER, KEY_RIGHT, KEY_RIGHT, KEY_ENTER});
   EXPECT_EQ(control_bindings[0].device, DEVICE_MOUSE2);
 
@@ -96,7 +77,7 @@ TEST_F(SettingsScreenTest, TheDeviceEditorAndTheRulesOfAMousePlayer)
   tap({KEY_RIGHT, KEY_ENTER});
   pass();  // ENTER is read after the messages are drawn
   EXPECT_FALSE(settings.editing);
-  EXPECT_TRUE(message_shows("mouse is already used!", 132));
+  EXPECT_EQ(settings.settings_error, ERR_MOUSE_USED);
 
   // Of his own keys he may change only pause.
   while (settings.settings_error != ERR_NONE) pass();
@@ -108,7 +89,7 @@ TEST_F(SettingsScreenTest, TheDeviceEditorAndTheRulesOfAMousePlayer)
   EXPECT_TRUE(settings.editing) << "his pause key can be changed";
 }
 
-TEST_F(SettingsScreenTest, NavigationWrapsAndSkipsTheSpacerF1ResetsAndEntryWaitsTenPasses)
+TEST_F(SettingsScreenTest, EntryWaitsTenPassesAndF1Resets)
 {
   control_bindings[0].device = DEVICE_MOUSE3;
   control_bindings[0].keys[ACTION_PAUSE] = KEY_P;
@@ -119,18 +100,9 @@ TEST_F(SettingsScreenTest, NavigationWrapsAndSkipsTheSpacerF1ResetsAndEntryWaits
   pass();
   EXPECT_TRUE(settings.editing);
   key[KEY_ENTER] = 0;
-  tap({KEY_ESC});
-
-  const int key_then_row[][2] = {{KEY_UP, 9}, {KEY_DOWN, 0}, {KEY_DOWN, 2}, {KEY_UP, 0}};
-  for (const auto &[code, row] : key_then_row) {
-    tap({code});
-    EXPECT_EQ(settings.selected_row, row) << code;
-  }
-
-  tap({KEY_F1});
+  tap({KEY_ESC, KEY_F1});
   EXPECT_EQ(control_bindings[0].keys[ACTION_PAUSE], KEY_5);
   EXPECT_EQ(control_bindings[0].device, DEVICE_KEYBOARD);
-  EXPECT_EQ(settings.device_choice[0], DEVICE_KEYBOARD);
 }
 
 }  // namespace

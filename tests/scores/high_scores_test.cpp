@@ -32,7 +32,7 @@ Bytes file_of(const std::string &names)
 }
 const Bytes DEFAULT_FILE = file_of(std::string(30, '.'));
 
-TEST_F(HighScores, MissingEmptyAndShortFilesGiveTheDefaultsWrittenAtOnce)
+TEST_F(HighScores, MissingAndShortFilesGiveTheDefaultsAndDamagedNamesArePrinted)
 {
   for (int size : {-1, 0, 109}) {  // -1: no file
     if (size >= 0) write_file(FILE_NAME, Bytes(size, 'x'));
@@ -40,10 +40,7 @@ TEST_F(HighScores, MissingEmptyAndShortFilesGiveTheDefaultsWrittenAtOnce)
     load_high_scores();
     EXPECT_EQ(file_bytes(FILE_NAME), DEFAULT_FILE) << size;
   }
-}
-
-TEST_F(HighScores, DamagedNamesBecomePrintableAndTheRestLoadsBackByteForByte)
-{
+  // Damaged names become printable and the rest loads back byte for byte.
   write_file(FILE_NAME, file_of("A\0C\x7f\x80\x1f"s + std::string(24, '~')));
   load_high_scores();
   save_high_scores();

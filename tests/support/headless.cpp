@@ -2,7 +2,7 @@
 
 #include <allegro.h>
 #include <gtest/gtest.h>
-#include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -21,20 +21,11 @@ constexpr int FAKE_TIME_LIMIT_MS = 600 * 1000;
 void take_due_keys()
 {
   for (int &at : fake.key_presses_at)
-    if (at >= 0 && at <= fake.now_ms) {
-      fake.buffered_keys++;
-      at = -1;
-    }
+    if (at >= 0 && at <= fake.now_ms) fake.buffered_keys++, at = -1;
   for (KeyHold &hold : fake.key_holds) {
-    if (hold.stage == 0 && hold.down_at_ms <= fake.now_ms) {
-      key[hold.code] = 1;
-      fake.typed_keys.push_back(hold.code);
-      hold.stage = 1;
-    }
-    if (hold.stage == 1 && hold.up_at_ms <= fake.now_ms) {
-      key[hold.code] = 0;
-      hold.stage = 2;
-    }
+    if (hold.stage == 0 && hold.down_at_ms <= fake.now_ms)
+      key[hold.code] = 1, fake.typed_keys.push_back(hold.code), hold.stage = 1;
+    if (hold.stage == 1 && hold.up_at_ms <= fake.now_ms) key[hold.code] = 0, hold.stage = 2;
   }
 }
 
@@ -47,11 +38,10 @@ int fake_readkey()
     fake.typed_keys.pop_front();
     return code << 8;
   }
-  if (fake.buffered_keys > 0) {
+  if (fake.buffered_keys > 0)
     fake.buffered_keys--;
-    return 0;
-  }
-  ADD_FAILURE() << "readkey with an empty keyboard buffer would wait forever";
+  else
+    ADD_FAILURE() << "readkey with an empty keyboard buffer would wait forever";
   return 0;
 }
 
@@ -63,30 +53,20 @@ const Platform FAKE_PLATFORM = {
     take_due_keys();
     if (fake.on_rest) fake.on_rest();
     // A modal screen that no key in the test will ever end would hang the whole run.
-    if (fake.now_ms > FAKE_TIME_LIMIT_MS) {
-      fprintf(stderr, "a loop rested past %d s of fake time: no key in the test ends it\n",
-              FAKE_TIME_LIMIT_MS / 1000);
-      abort();
-    }
+    if (fake.now_ms > FAKE_TIME_LIMIT_MS) abort();
   },
   [] { take_due_keys(); return int(fake.buffered_keys > 0 || !fake.typed_keys.empty()); },
   [] { fake.buffered_keys = 0; fake.typed_keys.clear(); },
-  [](int item, int volume, int pan, int frequency) {
-    fake.sounds.push_back({item, volume, pan, frequency});
-  },
+  [](int item, int volume, int pan, int frequency) { fake.sounds.push_back({item, volume, pan, frequency}); },
   [] { fake.music_starts++; },
   [] { fake.music_stops++; },
   [](int x, int y) { mouse_x = x; mouse_y = y; },
   [](int x_speed, int y_speed) { fake.mouse_speed_x = x_speed; fake.mouse_speed_y = y_speed; },
   [](int x1, int y1, int x2, int y2) {
-    const int range[4] = {x1, y1, x2, y2};
-    memcpy(fake.mouse_range, range, sizeof range);
+    fake.mouse_range[0] = x1, fake.mouse_range[1] = y1, fake.mouse_range[2] = x2, fake.mouse_range[3] = y2;
   },
   [](int card, int, int) {
-    fake.gfx_mode_requests.push_back(card);
-    for (int failing : fake.failing_gfx_cards)
-      if (failing == card) return -1;
-    return 0;
+    return std::count(fake.failing_gfx_cards.begin(), fake.failing_gfx_cards.end(), card) ? -1 : 0;
   },
   fake_readkey,
 };

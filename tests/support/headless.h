@@ -7,9 +7,7 @@
 #include <functional>
 #include <vector>
 
-struct PlayedSound {
-  int item, volume, pan, frequency;
-};
+struct PlayedSound { int item, volume, pan, frequency; };
 
 // A key held down from one time to another: in the key array meanwhile, and typed into the
 // keyboard buffer when it goes down.
@@ -29,7 +27,6 @@ struct FakePlatform {
   int music_starts = 0, music_stops = 0;
   int mouse_speed_x = 0, mouse_speed_y = 0;
   int mouse_range[4] = {0, 0, 0, 0};
-  std::vector<int> gfx_mode_requests;  // the cards asked for, in order
   std::vector<int> failing_gfx_cards;  // cards whose mode cannot be set
 };
 

@@ -13,18 +13,11 @@
 class InScratchFolder : public ::testing::Test {
   const std::filesystem::path previous_ = std::filesystem::current_path();
   std::filesystem::path scratch_;
+  char pattern_[27] = "/tmp/korvanta-files.XXXXXX";
 
 protected:
-  InScratchFolder()
-  {
-    char pattern[] = "/tmp/korvanta-files.XXXXXX";
-    std::filesystem::current_path(scratch_ = mkdtemp(pattern));
-  }
-  ~InScratchFolder() override
-  {
-    std::filesystem::current_path(previous_);
-    std::filesystem::remove_all(scratch_);
-  }
+  InScratchFolder() { std::filesystem::current_path(scratch_ = mkdtemp(pattern_)); }
+  ~InScratchFolder() override { current_path(previous_), remove_all(scratch_); }
 };
 
 using Bytes = std::string;
