@@ -81,7 +81,8 @@ TEST_F(SettingsScreenTest, TheDeviceEditorAndTheRulesOfAMousePlayer)
 
   // Of his own keys he may change only pause.
   while (settings.settings_error != ERR_NONE) pass();
-  tap({KEY_LEFT, KEY_UP, KEY_UP, KEY_UP, KEY_ENTER});  // on turn block left
+  tap({KEY_LEFT, KEY_UP, KEY_UP, KEY_UP, KEY_ENTER});
+  EXPECT_EQ(settings.selected_row, 7) << "up from the device row wraps to pause, then climbs";
   EXPECT_FALSE(settings.editing);
   EXPECT_EQ(settings.settings_error, ERR_NOT_CHANGEABLE);
   while (settings.settings_error != ERR_NONE) pass();
