@@ -6,14 +6,27 @@
 
 using ItemMaker = void (*)(ItemOutput &);
 
+// background_art.cpp
+void make_background(ItemOutput &out);
+
 // board_art.cpp
 void make_tile_cells(ItemOutput &out);
 void make_tile_pieces(ItemOutput &out);
 void make_conductor_patterns(ItemOutput &out);
 void make_vanish_strip(ItemOutput &out);
 
+// pattern_art.cpp
+void make_pattern_from_left(ItemOutput &out);
+void make_pattern_from_right(ItemOutput &out);
+void make_pattern_connected(ItemOutput &out);
+void make_pattern_armed(ItemOutput &out);
+
+// effect_art.cpp
+void make_sparks(ItemOutput &out);
+void make_cursor(ItemOutput &out);
+void make_carrier(ItemOutput &out);
+
 // screen_art.cpp
-void make_background(ItemOutput &out);
 void make_menu_highlight(ItemOutput &out);
 void make_difficulty_sign(ItemOutput &out);
 void make_game_over(ItemOutput &out);
@@ -26,21 +39,16 @@ void make_level_complete(ItemOutput &out);
 void make_join_menu(ItemOutput &out);
 void make_versus_winner(ItemOutput &out);
 
-// sprite_art.cpp
+// lamp_art.cpp
 void make_lamp_sheet(ItemOutput &out);
-void make_digits(ItemOutput &out);
-void make_score_digits(ItemOutput &out);
-void make_sparks(ItemOutput &out);
-void make_cursor(ItemOutput &out);
-void make_carrier(ItemOutput &out);
 void make_lamp_glow(ItemOutput &out);
 void make_lamp_flash(ItemOutput &out);
 void make_points_background(ItemOutput &out);
-void make_pattern_from_left(ItemOutput &out);
-void make_pattern_from_right(ItemOutput &out);
-void make_pattern_connected(ItemOutput &out);
-void make_pattern_armed(ItemOutput &out);
 void make_colour_chips(ItemOutput &out);
+
+// digit_art.cpp
+void make_digits(ItemOutput &out);
+void make_score_digits(ItemOutput &out);
 
 // fonts.cpp
 void make_font_numbers(ItemOutput &out);
