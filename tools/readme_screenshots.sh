@@ -54,14 +54,18 @@ sleep 0.4
 press Down 0.4 0.05
 screenshot "$WORK/settings.png"
 
-# Back on the title, its first entry leads to both players' join menus.
+# Back on the title, its first entry leads to both players' join menus (a menu's highlight
+# stands out from the background beside the board).
 press Escape 0.2 0.05
 wait_for "the title menu again" 320 430 '[ "$colour" = "0,0,0" ]'
 wait_for "the title highlight" 351 229 '[ "$colour" != "0,0,0" ]'
 press Up 0.3
 press Return 0.2
 wait_for "the join menus" 118 200 '[ "$colour" != "$(pixel 118 30)" ]'
-sleep 1
+# Each player chooses on his own: Player 2 moves his selection down to versus.
+sleep 0.5
+press Down 0.4
+press Down 0.6
 screenshot "$WORK/join_menu.png"
 stop_game || true  # killed on purpose: its exit status says so
 
