@@ -39,9 +39,9 @@ started=$(date +%s)
 start_display
 start_game
 
-# The title: its reveal is hurried by a key, and the menu is up once its highlight shows.
+# The title: its reveal is hurried by a key, and the menu, with its highlight, comes up only
+# once the whole picture shows.
 wait_for_title_menu
-wait_for "the whole title picture" 188 400 '[ "$colour" != "0,0,0" ]'
 sleep 0.3
 screenshot "$WORK/title.png"
 
@@ -51,7 +51,8 @@ press Down 0.3
 press Return 0.2
 wait_for "the control settings screen" 320 430 '[ "$colour" != "0,0,0" ]'
 sleep 0.4
-press Down 0.4 0.05
+press Down 0.2 0.05
+wait_for "the selection on move left" 190 151 '[ "$colour" != "0,0,0" ]'
 screenshot "$WORK/settings.png"
 
 # Back on the title, its first entry leads to both players' join menus (a menu's highlight
@@ -63,15 +64,23 @@ press Up 0.3
 press Return 0.2
 wait_for "the join menus" 118 200 '[ "$colour" != "$(pixel 118 30)" ]'
 # Each player chooses on his own: Player 2 moves his selection down to versus.
+versus_entry=157x36+402+190
+screenshot "$WORK/before.png"
 sleep 0.5
 press Down 0.4
-press Down 0.6
+press Down 0.2
+for _ in $(seq 30); do
+  screenshot "$WORK/join_menu.png"
+  [ "$(region_changes "$WORK/before.png" "$WORK/join_menu.png" $versus_entry)" != 0 ] && break
+  sleep 0.2
+done
+sleep 0.3
 screenshot "$WORK/join_menu.png"
 stop_game || true  # killed on purpose: its exit status says so
 
 # The scenes of play, in the real game's frames on the same display.
-(cd "$WORK/run" && "$build/stage_scene" --readme "$WORK/scenes" >/dev/null) ||
-  fail "stage_scene could not stage the scenes of play"
+(cd "$WORK/run" && "$build/stage_scene" --readme "$WORK/scenes" >/dev/null 2>"$WORK/stage.err") ||
+  fail "stage_scene could not stage the scenes of play: $(grep -v '^ALSA' "$WORK/stage.err")"
 
 for name in title settings join_menu; do keep "$WORK/$name.png" "$name"; done
 for name in one_player versus; do keep "$WORK/scenes/$name.png" "$name"; done
