@@ -3,9 +3,11 @@
 // laid straight into the boards, real frames run through the main loop, and the frame just
 // composed is saved as a PNG at chosen moments.
 //
-// Usage: stage_scene FOLDER [SEED]
+// Usage: stage_scene [--readme] FOLDER [SEED]
 // Run it on an X display, in a folder that holds korvanta.dat. The PNGs go into FOLDER;
-// ImageMagick's `convert` turns the saved bitmaps into PNGs.
+// ImageMagick's `convert` turns the saved bitmaps into PNGs. With --readme it stages only the
+// two scenes of play that the README shows (one_player.png and versus.png) instead of the
+// developers' set.
 #include <allegro.h>
 
 #include <cstdio>
@@ -211,12 +213,128 @@ void stage_versus_end()
   shoot("6d_versus_pictures_fading_out");
 }
 
+// Lays a board from the top row down, a string of six tiles a row; ' ' leaves a cell empty.
+// Stacks must reach the bottom row, or gravity brings them down.
+void lay_board(int player, int top_row, const char *const rows[], int row_count)
+{
+  for (int i = 0; i < row_count; i++)
+    for (int column = 0; column < BOARD_COLUMNS; column++)
+      if (rows[i][column] != ' ') lay_tile(player, column, top_row + i, rows[i][column]);
+  update_power_of(player);
+}
+
+bool board_at_rest(int player)
+{
+  for (int column = 0; column < BOARD_COLUMNS; column++)
+    for (int row = 1; row < BOARD_ROWS; row++)
+      if (board[player][column][row].y_offset != 0) return false;
+  return clear_phase[player] == CLEAR_NONE;
+}
+
+void place_cursor(int player, int column, int row)
+{
+  player_slots[player].cursor_column = column;
+  player_slots[player].cursor_row = row;
+}
+
+// The player turns the lowest upright straight of a column a quarter turn, with the cursor
+// on it, as he would to join its row to the lamp.
+void turn_upright_straight(int player, int column)
+{
+  const int upright = static_cast<int>(TILES.find('|'));
+  for (int row = BOARD_ROWS - 1; row > 0; row--) {
+    BoardCell &cell = board[player][column][row];
+    if (cell.kind != upright) continue;
+    place_cursor(player, column, row);
+    cell.kind = turn_right_table[cell.kind];
+    update_power_of(player);
+    return;
+  }
+  fprintf(stderr, "no upright straight to turn in column %d\n", column);
+  exit(1);
+}
+
+// A one-player game some way into its third level: two rows fire and clear, the stacks
+// above them sink, the player turns the one tile that kept another row from its lamp, and
+// that row fires while the first clear's popups are still rising.
+void stage_readme_one_player()
+{
+  start_one_player_game();
+  PlayerSlot &slot = player_slots[0];
+  slot.level = 3;
+  slot.blocks_to_clear = 57;
+  slot.score = 4180;
+  slot.clear_count = 2;
+  const char *const rows[] = {
+      "  r   ",
+      "L '  s",
+      "-^|--T",
+      "-7-r-|",
+      "-J-L7|",
+      "-T-T--",
+      "-^-^--",
+  };
+  lay_board(0, 7, rows, 7);
+  place_cursor(0, 2, 10);
+
+  run_until("the first lamps fire", [] { return clear_phase[0] == CLEAR_RUNNING; });
+  run_until("the stacks have sunk", [] { return board_at_rest(0); });
+  turn_upright_straight(0, 2);
+  run_until("the second row fires", [] { return clear_phase[0] == CLEAR_RUNNING; });
+  run_frames(7);
+  shoot("one_player");
+}
+
+// A versus game in full swing: the left board clears two rows, which sends blocks down onto
+// the right board at once, while the right player has just joined his bottom row to its lamp.
+void stage_readme_versus()
+{
+  game_mode = MODE_VERSUS;
+  for (int player = 0; player < 2; player++) {
+    player_slots[player].state = STATE_PLAYING;
+    start_level(player, true);
+    reset_board(player, true);
+    redraw_lamp_column(player);
+  }
+  player_slots[0].score = 2370;
+  player_slots[1].score = 1915;
+  const char *const left[] = {
+      "'     ",
+      "|r 7  ",
+      "JL-^r|",
+      "-+-T-7",
+      "-^--+-",
+  };
+  const char *const right[] = {
+      "   .  ",
+      "r  |  ",
+      "|7 +T ",
+      "L-7L-r",
+      "-|J-|J",
+      "-T|^--",
+  };
+  lay_board(0, 9, left, 5);
+  lay_board(1, 8, right, 6);
+  place_cursor(0, 3, 10);
+  place_cursor(1, 1, 9);
+
+  run_until("the left board fires", [] { return clear_phase[0] == CLEAR_RUNNING; });
+  turn_upright_straight(1, 2);
+  run_frames(14);
+  shoot("versus");
+}
+
 }  // namespace
 
 int main(int argc, char *argv[])
 {
+  const bool readme = argc > 1 && std::string(argv[1]) == "--readme";
+  if (readme) {
+    argc--;
+    argv++;
+  }
   if (argc < 2) {
-    fprintf(stderr, "usage: %s FOLDER [SEED]\n", argv[0]);
+    fprintf(stderr, "usage: stage_scene [--readme] FOLDER [SEED]\n");
     return 2;
   }
   shot_folder = argv[1];
@@ -228,10 +346,15 @@ int main(int argc, char *argv[])
   enter_main_loop();
   run_frames(2);
 
-  start_one_player_game();
-  stage_clear();
-  stage_burn_out();
-  stage_versus_end();
+  if (readme) {
+    stage_readme_one_player();
+    stage_readme_versus();
+  } else {
+    start_one_player_game();
+    stage_clear();
+    stage_burn_out();
+    stage_versus_end();
+  }
 
   destroy_global_bitmaps();
   unload_datafile(game_data);
