@@ -53,7 +53,19 @@ constexpr Rgb warning{255, 84, 56};
 
 // The six lamp colours, in the game's colour order: the lamp sheet, the colour marks and the
 // carriers all use them.
-constexpr Rgb lamps[6] = {{255, 214, 40}, {40, 140, 255}, {60, 220, 80},
-                          {255, 50, 90},  {255, 130, 20}, {170, 80, 255}};
+// Amber, blue, green, red, teal and violet: neighbours in the order differ in hue by far
+// more than the glass shading changes them, so a row's next lamp never looks like its last.
+constexpr Rgb lamps[6] = {{255, 196, 24}, {44, 116, 255}, {52, 214, 72},
+                          {236, 36, 44},  {28, 214, 208}, {176, 70, 255}};
+
+// Lamps and lettering.
+constexpr Rgb glass_dark{8, 12, 16};        // an empty socket's smoked glass
+constexpr Rgb glow_warm{255, 238, 190};     // the glow over a lamp being brought in
+constexpr Rgb coin_face{250, 244, 222};     // the chip under a tile's points
+constexpr Rgb coin_rim{206, 168, 84};
+constexpr Rgb number_light{255, 252, 224};  // the numbers font: light top, gold body, deep base
+constexpr Rgb number_gold{255, 204, 60};
+constexpr Rgb number_deep{214, 112, 16};
+constexpr Rgb digit_outline{30, 16, 4};
 
 }  // namespace palette
