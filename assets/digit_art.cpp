@@ -13,7 +13,7 @@ constexpr int DIGIT_WIDTH = 18, DIGIT_HEIGHT = 20;
 constexpr int TEXT_SIZE = 19;
 constexpr int COVERED = 110;
 
-BITMAP *digit_strip(ResourceItem item, const Rgb &top, const Rgb &bottom)
+BITMAP *digit_strip(ResourceItem item, const Rgb &top, const Rgb &middle, const Rgb &bottom)
 {
   BITMAP *picture = new_picture(item, mask_colour());
   BITMAP *shape = new_canvas(DIGIT_WIDTH, DIGIT_HEIGHT, 0);
@@ -35,7 +35,9 @@ BITMAP *digit_strip(ResourceItem item, const Rgb &top, const Rgb &bottom)
           if (beside) putpixel(picture, px, y, palette::digit_outline.colour());
           continue;
         }
-        int colour = mix(top.colour(), bottom.colour(), y / float(DIGIT_HEIGHT - 1));
+        const float along = y / float(DIGIT_HEIGHT - 1);
+        int colour = along < 0.5f ? mix(top.colour(), middle.colour(), along * 2)
+                                  : mix(middle.colour(), bottom.colour(), along * 2 - 1);
         if (!covered(x - 1, y) || !covered(x, y - 1)) colour = mix(colour, white, 0.55f);
         else if (!covered(x + 1, y) || !covered(x, y + 1)) colour = shade(colour, 0.65f);
         putpixel(picture, px, y, colour);
@@ -49,11 +51,13 @@ BITMAP *digit_strip(ResourceItem item, const Rgb &top, const Rgb &bottom)
 
 void make_digits(ItemOutput &out)
 {
-  out.picture(ITEM_DIGITS, digit_strip(ITEM_DIGITS, palette::number_light, palette::number_deep));
+  out.picture(ITEM_DIGITS, digit_strip(ITEM_DIGITS, palette::number_light, palette::number_gold,
+                                                palette::number_deep));
 }
 
 void make_score_digits(ItemOutput &out)
 {
   out.picture(ITEM_SCORE_DIGITS,
-              digit_strip(ITEM_SCORE_DIGITS, palette::power_left, palette::power_left_deep));
+              digit_strip(ITEM_SCORE_DIGITS, palette::power_left, palette::accent,
+                                          palette::power_left_deep));
 }

@@ -40,8 +40,9 @@ constexpr FontLayout POINTS_FONT{10, 10, 7, 7, 0};
 
 struct FontStyle {
   FontLayout layout;
-  int top_colour, bottom_colour;  // a gradient from the cap line to the baseline
-  bool bevel;                     // light upper-left and dark lower-right glyph edges
+  const Rgb *ramp;  // bands of colour from the cap line to the baseline
+  int ramp_size;
+  bool bevel;       // light upper-left and dark lower-right glyph edges
 };
 
 // The default palette's entry closest to a colour, leaving out 0 (transparent) and 255
@@ -89,14 +90,12 @@ int glyph_colour(const FontStyle &style, const Cell &cell, int gx, int gy, int c
   };
   const int cap_top = style.layout.baseline - style.layout.cap_height;
   const float along = std::clamp(float(cell_y - cap_top) / style.layout.cap_height, 0.0f, 1.0f);
-  int colour = mix(style.top_colour, style.bottom_colour, along);
   if (style.bevel) {
-    if (!covered(gx, gy - 1) || !covered(gx - 1, gy))
-      colour = mix(colour, makecol(255, 255, 255), 0.6f);
-    else if (!covered(gx, gy + 1) || !covered(gx + 1, gy))
-      colour = shade(colour, 0.62f);
+    if (!covered(gx, gy - 1) || !covered(gx - 1, gy)) return palette::number_font_highlight.colour();
+    if (!covered(gx, gy + 1) || !covered(gx + 1, gy)) return palette::number_font_shadow.colour();
   }
-  return colour;
+  // Bands rather than a smooth blend: the palette has no shades between them.
+  return style.ramp[std::min(style.ramp_size - 1, int(along * style.ramp_size))].colour();
 }
 
 BITMAP *font_grid(const FontStyle &style)
@@ -141,18 +140,17 @@ BITMAP *font_grid(const FontStyle &style)
 
 void make_font_numbers(ItemOutput &out)
 {
-  out.font(ITEM_FONT_NUMBERS, font_grid({NUMBERS_FONT, palette::number_light.colour(),
-                                         palette::number_deep.colour(), true}));
+  out.font(ITEM_FONT_NUMBERS, font_grid({NUMBERS_FONT, palette::number_font_ramp, 5, true}));
 }
 
 void make_font_messages(ItemOutput &out)
 {
-  out.font(ITEM_FONT_MESSAGES, font_grid({MESSAGES_FONT, palette::text.colour(),
-                                          palette::steel_light.colour(), false}));
+  out.font(ITEM_FONT_MESSAGES, font_grid({MESSAGES_FONT, palette::message_font_ramp, 4, false}));
 }
 
 void make_font_points(ItemOutput &out)
 {
   // Always printed in a colour of the game's choosing: one flat colour is enough.
-  out.font(ITEM_FONT_POINTS, font_grid({POINTS_FONT, makecol(0, 0, 255), makecol(0, 0, 255), false}));
+  static const Rgb blue[1] = {{0, 0, 252}};
+  out.font(ITEM_FONT_POINTS, font_grid({POINTS_FONT, blue, 1, false}));
 }

@@ -148,8 +148,8 @@ void make_lamp_sheet(ItemOutput &out)
 void make_lamp_glow(ItemOutput &out)
 {
   out.picture(ITEM_LAMP_GLOW, halo(ITEM_LAMP_GLOW, palette::glow_warm.colour(), [](float dx, float dy) {
-                const float d = std::hypot(dx, dy) / 16.5f;
-                return (1 - d) * (1 - d) * 1.2f;
+                const float fade = std::max(0.0f, 1 - std::hypot(dx, dy) / 16.5f);
+                return fade * fade * 1.2f;
               }));
 }
 
