@@ -42,7 +42,7 @@ struct FontStyle {
   FontLayout layout;
   const Rgb *ramp;  // bands of colour from the cap line to the baseline
   int ramp_size;
-  bool bevel;       // light upper-left and dark lower-right glyph edges
+  bool bevel;       // light top and dark bottom glyph edges
 };
 
 // The default palette's entry closest to a colour, leaving out 0 (transparent) and 255
@@ -91,8 +91,9 @@ int glyph_colour(const FontStyle &style, const Cell &cell, int gx, int gy, int c
   const int cap_top = style.layout.baseline - style.layout.cap_height;
   const float along = std::clamp(float(cell_y - cap_top) / style.layout.cap_height, 0.0f, 1.0f);
   if (style.bevel) {
-    if (!covered(gx, gy - 1) || !covered(gx - 1, gy)) return palette::number_font_highlight.colour();
-    if (!covered(gx, gy + 1) || !covered(gx + 1, gy)) return palette::number_font_shadow.colour();
+    // Strokes are only two pixels wide: lighting their sides too would leave no gold.
+    if (!covered(gx, gy - 1)) return palette::number_font_highlight.colour();
+    if (!covered(gx, gy + 1)) return palette::number_font_shadow.colour();
   }
   // Bands rather than a smooth blend: the palette has no shades between them.
   return style.ramp[std::min(style.ramp_size - 1, int(along * style.ramp_size))].colour();
