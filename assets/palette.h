@@ -53,7 +53,26 @@ constexpr Rgb warning{255, 84, 56};
 
 // The six lamp colours, in the game's colour order: the lamp sheet, the colour marks and the
 // carriers all use them.
-constexpr Rgb lamps[6] = {{255, 214, 40}, {40, 140, 255}, {60, 220, 80},
-                          {255, 50, 90},  {255, 130, 20}, {170, 80, 255}};
+// Amber, blue, green, red, teal and violet: neighbours in the order differ in hue by far
+// more than the glass shading changes them, so a row's next lamp never looks like its last.
+constexpr Rgb lamps[6] = {{255, 196, 24}, {44, 116, 255}, {52, 214, 72},
+                          {236, 36, 44},  {28, 214, 208}, {176, 70, 255}};
+
+// Lamps and lettering.
+constexpr Rgb glass_dark{8, 12, 16};        // an empty socket's smoked glass
+constexpr Rgb glow_warm{255, 238, 190};     // the glow over a lamp being brought in
+constexpr Rgb coin_face{250, 244, 222};     // the chip under a tile's points
+constexpr Rgb coin_rim{206, 168, 84};
+constexpr Rgb number_light{255, 250, 208};  // gold numbers: light top, gold body, deep base
+constexpr Rgb number_gold{255, 200, 40};
+constexpr Rgb number_deep{210, 104, 10};
+constexpr Rgb digit_outline{30, 16, 4};
+// The fonts show their own colours through the library's 256-colour default palette, so their
+// shades are entries of that palette, light to deep from the cap line down.
+constexpr Rgb number_font_ramp[5] = {
+    {252, 252, 180}, {252, 252, 124}, {252, 252, 0}, {252, 188, 0}, {252, 124, 0}};
+constexpr Rgb number_font_highlight{252, 252, 252};
+constexpr Rgb number_font_shadow{168, 84, 0};
+constexpr Rgb message_font_ramp[4] = {{252, 252, 252}, {224, 224, 224}, {224, 224, 224}, {200, 200, 200}};
 
 }  // namespace palette
