@@ -44,7 +44,7 @@ void spark(BITMAP *picture, int x0, int arm, bool diagonal, bool cross)
 void cursor_frame(BITMAP *picture, int x0, int inset, int glint)
 {
   const int gold = makecol(255, 206, 118), outline = palette::board_shadow.colour();
-  const int hot = palette::power_armed.colour();
+  const int hot = makecol(255, 255, 255);
   const int a = inset, b = CURSOR - 1 - inset;
   // Outline first, the frame itself over it.
   rect(picture, x0 + a - 1, a - 1, x0 + b + 1, b + 1, outline);
@@ -73,42 +73,49 @@ void cursor_frame(BITMAP *picture, int x0, int inset, int glint)
   const int length = b - a - 2 * BRACKET, start = a + BRACKET + 1;
   const int position = start + (glint * length) / 5;
   if (glint % 2 == 0) {
-    hline(picture, x0 + position, a, x0 + position + 3, hot);
-    hline(picture, x0 + b - position + a - 3, b, x0 + b - position + a, hot);
+    hline(picture, x0 + position, a, x0 + position + 5, hot);
+    hline(picture, x0 + b - position + a - 5, b, x0 + b - position + a, hot);
   } else {
-    vline(picture, x0 + b, position, position + 3, hot);
-    vline(picture, x0 + a, b - position + a - 3, b - position + a, hot);
+    vline(picture, x0 + b, position, position + 5, hot);
+    vline(picture, x0 + a, b - position + a - 5, b - position + a, hot);
   }
 }
 
-// The carrier: a small steel crane head on a cable, with the socket for the lamp's colour
-// mark on its left arm. Arriving its claws hang open; leaving they grip the lamp it takes.
-void carrier_frame(BITMAP *picture, int x0, bool gripping)
+// A fresh lamp as the carrier brings it: clear glass, its colour still unlit; the colour mark
+// on the carrier tells which colour it will burn.
+void fresh_lamp(BITMAP *picture, int cx, int cy)
+{
+  const int glass = mix(palette::steel_light.colour(), palette::accent.colour(), 0.2f);
+  circlefill(picture, cx, cy, 9, palette::steel_dark.colour());
+  circlefill(picture, cx, cy, 8, shade(glass, 0.55f));
+  circlefill(picture, cx - 1, cy - 1, 6, shade(glass, 0.8f));
+  circlefill(picture, cx - 2, cy - 2, 3, glass);
+  circlefill(picture, cx - 3, cy - 3, 1, palette::steel_highlight.colour());
+}
+
+// The carrier: a small steel crane head on a cable, its claws hooked under the lamp it holds,
+// with the socket for the lamp's colour mark on its left arm. Arriving it brings a fresh lamp;
+// leaving, the game draws the old lamp in its claws.
+void carrier_frame(BITMAP *picture, int x0, bool arriving)
 {
   const int steel = palette::steel.colour(), dark = palette::steel_shadow.colour();
-  // The cable and the yoke it hangs from.
-  vline(picture, x0 + 17, 0, 3, palette::steel_dark.colour());
-  vline(picture, x0 + 18, 0, 3, palette::steel_light.colour());
-  brushed_steel(picture, x0 + 4, 2, x0 + 31, 6, steel, 1, 51);
-  // The arms: gripping, they run straight down beside the lamp and hook under it.
-  const int spread = gripping ? 0 : 1;
+  if (arriving) fresh_lamp(picture, x0 + 19, 10);
+  // The cable and the yoke it hangs from, with a cyan running light along its underside.
+  vline(picture, x0 + 17, 0, 2, palette::steel_dark.colour());
+  vline(picture, x0 + 18, 0, 2, palette::steel_light.colour());
+  brushed_steel(picture, x0 + 1, 1, x0 + 34, 5, steel, 1, 51);
+  hline(picture, x0 + 11, 4, x0 + 25, arriving ? palette::accent.colour() : palette::caption.colour());
   for (int side : {0, 1}) {
-    const int ax = side ? x0 + 31 + spread : x0 + 1 - spread;
-    brushed_steel(picture, ax, 4, ax + 3, 21, steel, 1, 52 + side);
-    const int hook_from = side ? ax - 3 : ax + 3, hook_to = side ? ax : ax + 6;
-    rectfill(picture, std::min(hook_from, hook_to), 20, std::max(hook_from, hook_to), 23,
-             palette::steel_dark.colour());
-    hline(picture, std::min(hook_from, hook_to), 20, std::max(hook_from, hook_to),
-          palette::steel_light.colour());
-    hline(picture, std::min(hook_from, hook_to), 24, std::max(hook_from, hook_to), dark);
+    const int ax = side ? x0 + 30 : x0 + 1;
+    brushed_steel(picture, ax, 4, ax + 4, 22, steel, 1, 52 + side);
+    // The claw's hook bends inwards under the lamp.
+    const int hx1 = side ? ax - 4 : ax, hx2 = side ? ax + 4 : ax + 8;
+    brushed_steel(picture, hx1, 21, hx2, 24, palette::steel_dark.colour(), 1, 54 + side);
+    hline(picture, hx1, 25, hx2, dark);
   }
-  // The colour-mark socket at (5, 7), 4 x 6: a dark frame the mark is laid into.
+  // The colour-mark socket around (5, 7), 4 x 6, where the game lays the mark.
   rect(picture, x0 + 4, 6, x0 + 9, 13, dark);
   rectfill(picture, x0 + 5, 7, x0 + 8, 12, palette::well_floor.colour());
-  // A status light on the yoke: cyan while carrying a lamp in, gold taking one away.
-  const int light = gripping ? palette::caption.colour() : palette::accent.colour();
-  putpixel(picture, x0 + 24, 4, light);
-  putpixel(picture, x0 + 25, 4, shade(light, 0.7f));
 }
 
 }  // namespace
@@ -120,7 +127,7 @@ void make_sparks(ItemOutput &out)
   spark(picture, 1 * SPARK, 3, false, true);
   spark(picture, 2 * SPARK, 4, true, false);
   spark(picture, 3 * SPARK, 2, true, true);
-  spark(picture, 4 * SPARK, 5, false, true);
+  spark(picture, 4 * SPARK, 4, false, true);
   out.picture(ITEM_SPARKS, picture);
 }
 
@@ -135,7 +142,7 @@ void make_cursor(ItemOutput &out)
 void make_carrier(ItemOutput &out)
 {
   BITMAP *picture = new_picture(ITEM_CARRIER, mask_colour());
-  carrier_frame(picture, 0, false);
-  carrier_frame(picture, CARRIER_WIDTH, true);
+  carrier_frame(picture, 0, true);
+  carrier_frame(picture, CARRIER_WIDTH, false);
   out.picture(ITEM_CARRIER, picture);
 }

@@ -42,8 +42,8 @@ constexpr Rgb power_right_deep{96, 40, 170};      // back from the lamps
 constexpr Rgb power_right{222, 190, 255};
 constexpr Rgb power_connected_deep{20, 150, 70};  // through from edge to lamp
 constexpr Rgb power_connected{210, 255, 200};
-constexpr Rgb power_armed_deep{200, 30, 20};      // about to clear
-constexpr Rgb power_armed{255, 244, 210};
+constexpr Rgb power_armed_deep{235, 20, 90};      // about to clear
+constexpr Rgb power_armed{255, 246, 250};
 
 // Lettering.
 constexpr Rgb text{230, 236, 238};

@@ -59,10 +59,10 @@ void make_pattern_connected(ItemOutput &out)
                           palette::power_connected, 0.08f));
 }
 
-// About to clear: short, crowded white-hot pulses over a red glow, crackling with sparkles.
+// About to clear: dense white-hot pulses over a red glow, crackling with sparkles.
 void make_pattern_armed(ItemOutput &out)
 {
   out.picture(ITEM_PATTERN_ARMED,
-              pulse_train(ITEM_PATTERN_ARMED, RUNS_RIGHT_DOWN, 4, palette::power_armed_deep,
-                          palette::power_armed, 0.2f));
+              pulse_train(ITEM_PATTERN_ARMED, RUNS_RIGHT_DOWN, 8, palette::power_armed_deep,
+                          palette::power_armed, 0.25f));
 }
