@@ -143,6 +143,15 @@ void board_frame(BITMAP *picture, int player)
            palette::steel_shadow.colour());
   vline(picture, dx + MARK_STRIP_X + 1, MARK_STRIP_TOP, MARK_STRIP_BOTTOM,
         palette::copper_dark.colour());
+  // The bus bar that feeds the lamps, with a tab to each socket.
+  const int bus = dx + RAIL_RIGHT - 2;
+  rectfill(picture, bus, WELL_TOP + 32, bus + 1, well_bottom - 2, palette::copper.colour());
+  vline(picture, bus, WELL_TOP + 32, well_bottom - 2, palette::copper_light.colour());
+  for (int row = 0; row < 13; row++) {
+    const int y = 30 * row + 63;
+    rectfill(picture, bus - 3, y, bus - 1, y + 3, palette::copper.colour());
+    hline(picture, bus - 3, y, bus - 1, palette::copper_light.colour());
+  }
   // Screws in the frame's corners.
   for (int sx : {FRAME_LEFT + 4, FRAME_RIGHT - 5})
     for (int sy : {FRAME_TOP + 3, FRAME_BOTTOM - 4}) {

@@ -57,7 +57,7 @@ constexpr Rgb lamps[6] = {{255, 214, 40}, {40, 140, 255}, {60, 220, 80},
                           {255, 50, 90},  {255, 130, 20}, {170, 80, 255}};
 
 // Play screen: the floor of the board wells and the silkscreen lettering of the circuit board.
-constexpr Rgb well_floor{9, 13, 15};
+constexpr Rgb well_floor{8, 15, 14};
 constexpr Rgb silkscreen{196, 214, 200};
 
 }  // namespace palette
