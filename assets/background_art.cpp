@@ -97,6 +97,8 @@ void margin_circuits(BITMAP *picture)
     solder_pad(picture, 24 + 7 * i, 3, 4, 6);
     solder_pad(picture, 560 + 7 * i, 3, 4, 6);
   }
+  draw_text(picture, "KORVANTA  MK II", 312, 0, 9, shade(palette::silkscreen.colour(), 0.75f),
+            ALIGN_CENTRE);
   for (int x : {110, 130, 150, 170}) via(picture, x, 4);
   for (int x : {475, 495, 515, 535}) via(picture, x, 4);
 }
