@@ -13,6 +13,7 @@
 #include <initializer_list>
 
 #include "assets/paint.h"
+#include "assets/palette.h"
 
 namespace {
 
@@ -45,17 +46,23 @@ struct Look {
   int rim, shadow;
 };
 
+// Bare copper, brightest along the middle of the conductor so that it looks rounded whichever
+// way the piece is turned.
 const Look &dark_look()
 {
-  static const Look look = {makecol(150, 128, 104), makecol(82, 68, 58), makecol(34, 30, 30),
-                            makecol(14, 14, 20)};
+  static const Look look = {palette::copper_light.colour(), palette::copper_dark.colour(),
+                            shade(palette::copper_dark.colour(), 0.55f),
+                            shade(palette::steel_shadow.colour(), 0.8f)};
   return look;
 }
 
+// The powered core is one flat area that the game floods with the moving power; a white-hot
+// rim and the copper it runs in frame it, whatever the power's colour. The core must differ
+// from the colour the game fills with, (10, 10, 10), or the library's flood fill stops at once.
 const Look &powered_look()
 {
-  static const Look look = {makecol(255, 236, 150), makecol(255, 236, 150), makecol(255, 168, 48),
-                            makecol(58, 26, 8)};
+  static const Look look = {makecol(255, 236, 150), makecol(255, 236, 150), makecol(236, 246, 255),
+                            palette::copper.colour()};
   return look;
 }
 
@@ -143,18 +150,20 @@ void rivet(BITMAP *picture, int cx, int cy)
   putpixel(picture, cx + 1, cy + 1, makecol(30, 40, 46));
 }
 
+// A tile face: a brushed-steel plate lit from the upper left, with a fine groove inside its rim.
 void plain_tile(BITMAP *picture, int x0)
 {
-  bevel_panel(picture, x0, 0, x0 + LAST, LAST, makecol(62, 68, 88));
-  rect(picture, x0 + 2, 2, x0 + LAST - 2, LAST - 2, makecol(50, 55, 72));
+  const int plate = mix(palette::steel.colour(), palette::steel_light.colour(), 0.3f);
+  brushed_steel(picture, x0, 0, x0 + LAST, LAST, plate, 2, 31);
+  rect(picture, x0 + 3, 3, x0 + LAST - 3, LAST - 3, shade(plate, 0.82f));
 }
 
-// Protection shows as armour: a lighter steel-blue plate with a raised frame and rivets.
+// Protection shows as armour: a bluer, heavier plate with a raised frame and rivets.
 void protected_tile(BITMAP *picture, int x0)
 {
-  bevel_panel(picture, x0, 0, x0 + LAST, LAST, makecol(58, 110, 128));
-  rect(picture, x0 + 2, 2, x0 + LAST - 2, LAST - 2, makecol(118, 170, 186));
-  rect(picture, x0 + 3, 3, x0 + LAST - 3, LAST - 3, makecol(36, 70, 84));
+  const int plate = mix(palette::steel.colour(), palette::accent.colour(), 0.3f);
+  brushed_steel(picture, x0, 0, x0 + LAST, LAST, plate, 3, 32);
+  rect(picture, x0 + 3, 3, x0 + LAST - 3, LAST - 3, shade(plate, 0.5f));
   for (int corner_y : {5, LAST - 5})
     for (int corner_x : {5, LAST - 5}) rivet(picture, x0 + corner_x, corner_y);
 }
@@ -250,29 +259,51 @@ void make_conductor_patterns(ItemOutput &out)
   out.picture(ITEM_CONDUCTOR_PATTERNS, sheet);
 }
 
-// A cleared tile flares up, then breaks into four glowing shards that drift apart towards its
-// corners, shrinking and cooling from white through gold to red.
+// A cleared tile flashes white-hot, then burns away: its plate breaks up pixel by pixel from
+// the rim inwards while what is left cools from white through electric cyan to deep blue, and
+// a few embers drift out past where its edges were.
 void make_vanish_strip(ItemOutput &out)
 {
   constexpr int FRAMES = 8;
   BITMAP *picture = new_picture(ITEM_VANISH_STRIP, mask_colour());
-  const int hot = makecol(255, 255, 236), warm = makecol(255, 196, 56), cool = makecol(210, 44, 16);
+  BITMAP *tile = new_canvas(CELL, CELL, 0);
+  plain_tile(tile, 0);
+  const int white = makecol(248, 252, 255), cyan = palette::accent.colour();
+  const int deep = palette::power_left_deep.colour();
   for (int frame = 0; frame < FRAMES; frame++) {
-    const float age = frame / float(FRAMES - 1);
     const int x0 = CELL * frame;
-    const int edge = age < 0.5f ? mix(warm, cool, age * 2) : shade(cool, 1.25f - 0.5f * age);
-    const int centre = mix(hot, warm, age);
-    // Frame 0 is the whole tile; from frame 1 on, a shard per quarter of the tile.
-    const float half = frame == 0 ? MIDDLE - 1 : 6.5f - 0.75f * frame;
-    const float offset = frame == 0 ? 0 : 7.5f + 0.9f * frame;
     for (int y = 0; y < CELL; y++)
       for (int x = 0; x < CELL; x++) {
-        const float px = x + 0.5f - MIDDLE, py = y + 0.5f - MIDDLE;
-        const float cx = px < 0 ? -offset : offset, cy = py < 0 ? -offset : offset;
-        const float inside = std::max(std::fabs(px - cx), std::fabs(py - cy)) / half;
-        if (inside > 1) continue;
-        putpixel(picture, x0 + x, y, mix(centre, edge, inside * inside));
+        const int face = getpixel(tile, x, y);
+        int colour;
+        if (frame == 0) {
+          colour = mix(face, white, 0.5f);
+        } else if (frame == 1) {
+          const bool rim = x < 2 || y < 2 || x > LAST - 2 || y > LAST - 2;
+          colour = rim ? cyan : mix(face, white, 0.9f);
+        } else {
+          // Burn-out order: rim first, then inwards, broken up by noise.
+          const float from_centre = std::max(std::fabs(x + 0.5f - MIDDLE), std::fabs(y + 0.5f - MIDDLE)) / MIDDLE;
+          const float lasting = 0.55f * (1 - from_centre) + 0.45f * hash_noise(x, y, 41);
+          const float age = (frame - 1) / float(FRAMES - 1);
+          if (lasting < age) continue;
+          // The burning front is white-hot; behind it the plate cools as the frames go by.
+          const float heat = lasting - age < 0.1f ? 0 : std::min(1.0f, age * 1.4f);
+          const int cooled = heat < 0.5f ? mix(white, cyan, heat * 2) : mix(cyan, deep, heat * 2 - 1);
+          colour = mix(cooled, face, 0.25f * (1 - age));
+        }
+        putpixel(picture, x0 + x, y, colour);
+      }
+    // Embers thrown outwards from the burning plate.
+    if (frame >= 2)
+      for (int ember = 0; ember < 10; ember++) {
+        const float angle = hash_noise(ember, 0, 43) * 6.2832f;
+        const float reach = 8 + 2.4f * frame + 3 * hash_noise(ember, 1, 43);
+        const int ex = int(MIDDLE + std::cos(angle) * reach), ey = int(MIDDLE + std::sin(angle) * reach);
+        if (ex < 0 || ey < 0 || ex >= CELL || ey >= CELL) continue;
+        putpixel(picture, x0 + ex, ey, frame < 5 ? white : cyan);
       }
   }
+  destroy_bitmap(tile);
   out.picture(ITEM_VANISH_STRIP, picture);
 }

@@ -70,3 +70,45 @@ void radial_glow(BITMAP *picture, int cx, int cy, int radius, int colour, bool m
       putpixel(picture, x, y, mix(under, colour, strength));
     }
 }
+
+float hash_noise(int x, int y, int seed)
+{
+  unsigned h = unsigned(x) * 374761393u + unsigned(y) * 668265263u + unsigned(seed) * 2246822519u;
+  h = (h ^ (h >> 13)) * 1274126177u;
+  h ^= h >> 16;
+  return (h & 0xffff) / 65535.0f;
+}
+
+void brushed_steel(BITMAP *picture, int x1, int y1, int x2, int y2, int face, int edge, int seed)
+{
+  const int height = std::max(1, y2 - y1);
+  for (int y = y1; y <= y2; y++) {
+    // Grain runs along the rows: each row has its own tone, broken up by long streaks.
+    const float row_tone = 0.94f + 0.1f * hash_noise(0, y, seed);
+    const float light = 1.12f - 0.26f * float(y - y1) / height;
+    for (int x = x1; x <= x2; x++) {
+      const float streak = hash_noise(x / 7, y, seed + 1) * 0.06f + hash_noise(x, y, seed + 2) * 0.05f;
+      putpixel(picture, x, y, shade(face, light * row_tone + streak - 0.05f));
+    }
+  }
+  for (int ring = 0; ring < edge; ring++) {
+    const float fade = 1.0f - float(ring) / edge;
+    const int lit = shade(face, 1.0f + 0.55f * fade), dark = shade(face, 1.0f - 0.55f * fade);
+    hline(picture, x1 + ring, y1 + ring, x2 - ring, lit);
+    vline(picture, x1 + ring, y1 + ring, y2 - ring, lit);
+    hline(picture, x1 + ring + 1, y2 - ring, x2 - ring, dark);
+    vline(picture, x2 - ring, y1 + ring + 1, y2 - ring, dark);
+  }
+}
+
+void sunken_well(BITMAP *picture, int x1, int y1, int x2, int y2, int floor)
+{
+  rectfill(picture, x1, y1, x2, y2, floor);
+  for (int ring = 0; ring < 3; ring++) {
+    const int dark = shade(floor, 0.35f + 0.2f * ring);
+    hline(picture, x1, y1 + ring, x2 - ring, dark);
+    vline(picture, x1 + ring, y1, y2 - ring, dark);
+  }
+  hline(picture, x1 + 1, y2, x2, shade(floor, 1.3f));
+  vline(picture, x2, y1 + 1, y2, shade(floor, 1.3f));
+}

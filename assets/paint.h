@@ -20,3 +20,12 @@ void vertical_gradient(BITMAP *picture, int x1, int y1, int x2, int y2, int top,
 void bevel_panel(BITMAP *picture, int x1, int y1, int x2, int y2, int face);
 // A soft round glow: the colour fades from the centre out to the radius.
 void radial_glow(BITMAP *picture, int cx, int cy, int radius, int colour, bool masked);
+
+// Deterministic noise in 0..1 for pixel (x, y): the same picture on every build.
+float hash_noise(int x, int y, int seed);
+// Brushed steel lit from the upper left: horizontal grain, a face that darkens downwards, light
+// top-left edges and dark bottom-right ones, `edge` pixels wide.
+void brushed_steel(BITMAP *picture, int x1, int y1, int x2, int y2, int face, int edge, int seed);
+// A recess sunk into a surface: its floor, shadowed along the top and left inner edges and
+// caught by the light along the bottom and right ones.
+void sunken_well(BITMAP *picture, int x1, int y1, int x2, int y2, int floor);

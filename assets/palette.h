@@ -42,8 +42,8 @@ constexpr Rgb power_right_deep{96, 40, 170};      // back from the lamps
 constexpr Rgb power_right{222, 190, 255};
 constexpr Rgb power_connected_deep{20, 150, 70};  // through from edge to lamp
 constexpr Rgb power_connected{210, 255, 200};
-constexpr Rgb power_armed_deep{200, 30, 20};      // about to clear
-constexpr Rgb power_armed{255, 244, 210};
+constexpr Rgb power_armed_deep{235, 20, 90};      // about to clear
+constexpr Rgb power_armed{255, 246, 250};
 
 // Lettering.
 constexpr Rgb text{230, 236, 238};
@@ -74,5 +74,9 @@ constexpr Rgb number_font_ramp[5] = {
 constexpr Rgb number_font_highlight{252, 252, 252};
 constexpr Rgb number_font_shadow{168, 84, 0};
 constexpr Rgb message_font_ramp[4] = {{252, 252, 252}, {224, 224, 224}, {224, 224, 224}, {200, 200, 200}};
+
+// Play screen: the floor of the board wells and the silkscreen lettering of the circuit board.
+constexpr Rgb well_floor{8, 15, 14};
+constexpr Rgb silkscreen{196, 214, 200};
 
 }  // namespace palette

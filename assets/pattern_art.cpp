@@ -1,20 +1,36 @@
-// The four fill patterns with which the playfield floods powered conductors.
+// The four fill patterns with which the playfield floods powered conductors. The game slides
+// each one diagonally by a pixel a frame: power from the left and connected power run right
+// and down, power from the right runs left and up. Each is a train of pulses whose bright,
+// sharp front faces the way it runs and whose tail fades behind it, so the flow reads at once.
 #include "assets/art.h"
+
+#include <cmath>
 
 #include "assets/paint.h"
 #include "assets/palette.h"
 
 namespace {
 
-// A 16 x 16 fill pattern of diagonal stripes, which the drawing slides diagonally.
-BITMAP *stripes(ResourceItem item, int light, int dark)
+constexpr int SIZE = 16;
+
+enum Direction { RUNS_RIGHT_DOWN, RUNS_LEFT_UP };
+
+// Pulses `period` pixels apart across the diagonal; sparkles are bright flecks of charge.
+BITMAP *pulse_train(ResourceItem item, Direction direction, int period, Rgb deep, Rgb bright,
+                    float sparkle)
 {
   BITMAP *picture = new_picture(item, 0);
-  for (int y = 0; y < 16; y++)
-    for (int x = 0; x < 16; x++) {
-      const int band = (x + y) % 16;
-      const float weight = band < 8 ? band / 8.0f : (16 - band) / 8.0f;
-      putpixel(picture, x, y, mix(dark, light, weight));
+  for (int y = 0; y < SIZE; y++)
+    for (int x = 0; x < SIZE; x++) {
+      const int band = (x + y) % period;
+      const float along = direction == RUNS_RIGHT_DOWN ? band / float(period - 1)
+                                                       : 1 - band / float(period - 1);
+      float level = along * along;
+      if (hash_noise(x, y, item) < sparkle) level = std::min(1.0f, level + 0.45f);
+      const int colour = mix(deep.colour(), bright.colour(), level);
+      // The very front of a pulse is white-hot.
+      const bool front = direction == RUNS_RIGHT_DOWN ? band == period - 1 : band == 0;
+      putpixel(picture, x, y, front ? mix(colour, makecol(255, 255, 255), 0.6f) : colour);
     }
   return picture;
 }
@@ -24,23 +40,29 @@ BITMAP *stripes(ResourceItem item, int light, int dark)
 void make_pattern_from_left(ItemOutput &out)
 {
   out.picture(ITEM_PATTERN_FROM_LEFT,
-              stripes(ITEM_PATTERN_FROM_LEFT, makecol(255, 210, 80), makecol(170, 90, 20)));
+              pulse_train(ITEM_PATTERN_FROM_LEFT, RUNS_RIGHT_DOWN, 16, palette::power_left_deep,
+                          palette::power_left, 0.04f));
 }
 
 void make_pattern_from_right(ItemOutput &out)
 {
   out.picture(ITEM_PATTERN_FROM_RIGHT,
-              stripes(ITEM_PATTERN_FROM_RIGHT, makecol(120, 200, 255), makecol(30, 70, 160)));
+              pulse_train(ITEM_PATTERN_FROM_RIGHT, RUNS_LEFT_UP, 16, palette::power_right_deep,
+                          palette::power_right, 0.04f));
 }
 
+// Connected power runs twice as dense: the conductor carries the full current.
 void make_pattern_connected(ItemOutput &out)
 {
   out.picture(ITEM_PATTERN_CONNECTED,
-              stripes(ITEM_PATTERN_CONNECTED, makecol(255, 255, 220), makecol(240, 160, 30)));
+              pulse_train(ITEM_PATTERN_CONNECTED, RUNS_RIGHT_DOWN, 8, palette::power_connected_deep,
+                          palette::power_connected, 0.08f));
 }
 
+// About to clear: dense white-hot pulses over a red glow, crackling with sparkles.
 void make_pattern_armed(ItemOutput &out)
 {
   out.picture(ITEM_PATTERN_ARMED,
-              stripes(ITEM_PATTERN_ARMED, makecol(255, 255, 255), makecol(255, 60, 40)));
+              pulse_train(ITEM_PATTERN_ARMED, RUNS_RIGHT_DOWN, 8, palette::power_armed_deep,
+                          palette::power_armed, 0.25f));
 }

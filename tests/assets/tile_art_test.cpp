@@ -2,6 +2,8 @@
 // and the playfield's fills cover each powered conductor exactly.
 #include <allegro.h>
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 #include "board/board.h"
@@ -122,5 +124,42 @@ TEST_F(TileLooks, PoweredConductorsAreFilledWholeFromTheirSeeds)
       }
     }
   destroy_bitmap(map);
+}
+
+struct Tone { int r, g, b; };
+
+Tone tone_of(BITMAP *picture, int colour)
+{
+  const int depth = bitmap_color_depth(picture);
+  return {getr_depth(depth, colour), getg_depth(depth, colour), getb_depth(depth, colour)};
+}
+
+int distance(Tone a, Tone b) { return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b); }
+
+// The player must tell at a glance how power reaches a conductor: the four fills differ from
+// one another and from bare copper, and each carries enough contrast for its motion to show.
+TEST(PowerPatterns, TellEachKindOfPowerApartAndShowTheirFlow)
+{
+  BITMAP *pieces = item_bitmap(ITEM_TILE_PIECES);
+  const Tone copper = tone_of(pieces, getpixel(pieces, 2, 15));
+  Tone mean[4];
+  for (int i = 0; i < 4; i++) {
+    SCOPED_TRACE(i);
+    BITMAP *pattern = item_bitmap(ResourceItem(ITEM_PATTERN_FROM_LEFT + i));
+    long sum[3] = {0, 0, 0};
+    int darkest = 3 * 255, brightest = 0;
+    for (int y = 0; y < pattern->h; y++)
+      for (int x = 0; x < pattern->w; x++) {
+        const Tone t = tone_of(pattern, getpixel(pattern, x, y));
+        sum[0] += t.r, sum[1] += t.g, sum[2] += t.b;
+        darkest = std::min(darkest, t.r + t.g + t.b);
+        brightest = std::max(brightest, t.r + t.g + t.b);
+      }
+    const int n = pattern->w * pattern->h;
+    mean[i] = {int(sum[0] / n), int(sum[1] / n), int(sum[2] / n)};
+    EXPECT_GT(brightest - darkest, 150) << "too flat for its motion to show";
+    EXPECT_GT(distance(mean[i], copper), 120) << "looks like unpowered copper";
+    for (int j = 0; j < i; j++) EXPECT_GT(distance(mean[i], mean[j]), 120) << "looks like pattern " << j;
+  }
 }
 }  // namespace

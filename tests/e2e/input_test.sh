@@ -23,7 +23,11 @@ cursor_at "$WORK/moved.png" 4 9 && ! cursor_at "$WORK/moved.png" 3 10 ||
 # power reaches has no moving pattern: its picture stands still until it is turned.
 inside() { echo "24x24+$((30 * $1 + 28))+413"; }
 tile_at() { [ "$(count_pixels "$1" "$(inside "$2")" 'r + g + b > 100')" -gt 300 ]; }
-unpowered() { [ "$(count_pixels "$1" "$(inside "$2")" 'r - b > 90 || b - r > 90')" = 0 ]; }
+unpowered() {
+  sleep 0.2
+  screenshot "$WORK/still.png"
+  [ "$(region_changes "$1" "$WORK/still.png" "$(inside "$2")")" = 0 ]
+}
 changed() { [ "$(region_changes "$1" "$2" "$(inside "$3")")" -gt "$4" ]; }
 # Moves stop at the edges: holding A and S reaches column 0 of the bottom row. From there D
 # steps right to the first tile without power.
