@@ -56,4 +56,11 @@ constexpr Rgb warning{255, 84, 56};
 constexpr Rgb lamps[6] = {{255, 214, 40}, {40, 140, 255}, {60, 220, 80},
                           {255, 50, 90},  {255, 130, 20}, {170, 80, 255}};
 
+// Screens and signs: the menus, the title and the pictures laid over the boards.
+constexpr Rgb alarm_glass{128, 20, 16};    // the game-over head: a red warning lamp's glass
+constexpr Rgb alarm_glow{255, 60, 40};
+constexpr Rgb inset{6, 18, 16};            // windows that the game prints into
+constexpr Rgb difficulty_easy{90, 230, 110};
+constexpr Rgb display_glass{16, 58, 132};  // the pause sign: a lit blue indicator window
+
 }  // namespace palette
