@@ -134,7 +134,7 @@ void make_difficulty_sign(ItemOutput &out)
 
 // The game over prints the final score at (97, 43) of this picture before laying it over the
 // board, and the name being entered (or "please wait!") at rows 90..100 after it: the head
-// keeps a dark window for the score, the name box a window for the name.
+// keeps an open window for the score, the name box a dark window for the name.
 void make_game_over(ItemOutput &out)
 {
   BITMAP *picture = new_picture(ITEM_GAME_OVER, mask_colour());
@@ -149,13 +149,12 @@ void make_game_over(ItemOutput &out)
   glowing_text(picture, "GAME OVER", 81, 5, 20, makecol(255, 236, 220),
                palette::alarm_glow.colour(), CENTRED);
   glowing_text(picture, "score", 48, 39, 11, caption_colour(), caption_colour(), CENTRED);
-  // The score's window breaks through the head's lower edge: the digits reach below it.
-  recessed_panel(picture, 90, 36, 158, 60, palette::inset.colour());
-
   board_plate(picture, 0, 56, 161, 102, 2, 21);
-  recessed_panel(picture, 90, 56, 158, 60, palette::inset.colour());
-  hline(picture, 90, 60, 158, palette::steel.colour());
-  glowing_text(picture, "new high score!", 81, 61, 11, caption_colour(), caption_colour(), CENTRED);
+  // The score is printed before the picture is laid over it: its window is left open, and
+  // it breaks through the head's lower edge, since the digits reach below it.
+  recessed_panel(picture, 90, 36, 158, 61, palette::inset.colour());
+  rectfill(picture, 92, 38, 157, 59, mask_colour());
+  glowing_text(picture, "new high score!", 81, 62, 11, caption_colour(), caption_colour(), CENTRED);
   draw_text(picture, "enter your name", 81, 75, 10, text_colour(), ALIGN_CENTRE);
   recessed_panel(picture, 28, 88, 134, 100, palette::inset.colour());
 
@@ -206,7 +205,7 @@ void title_band(BITMAP *picture, int y1, int y2, const char *text, int seed)
 // Three rows of a board with one path powered through to its lamp.
 void title_board(BITMAP *picture)
 {
-  board_plate(picture, 0, 268, TITLE_W - 1, 429, 4, 34);
+  board_plate(picture, 0, 268, TITLE_W - 1, 428, 4, 34);  // the last row shows before the reveal
   glowing_text(picture, "clear the paths", TITLE_W / 2, 270, 13, text_colour(), accent_colour(),
                CENTRED);
   static const int SIDES[3][5] = {{10, 6, 10, 12, 5}, {10, 11, 10, 14, 10}, {3, 10, 9, 5, 10}};
