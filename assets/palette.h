@@ -61,6 +61,6 @@ constexpr Rgb alarm_glass{128, 20, 16};    // the game-over head: a red warning 
 constexpr Rgb alarm_glow{255, 60, 40};
 constexpr Rgb inset{6, 18, 16};            // windows that the game prints into
 constexpr Rgb difficulty_easy{90, 230, 110};
-constexpr Rgb display_glass{16, 58, 132};  // the pause sign: a lit blue indicator window
+constexpr Rgb display_glass{10, 64, 124};  // the pause sign: a lit blue indicator window
 
 }  // namespace palette

@@ -84,15 +84,15 @@ void make_menu_highlight(ItemOutput &out)
   for (int frame = 0; frame < 7; frame++) {
     const float t = frame / 6.0f;
     const int y0 = 36 * frame;
-    rect(picture, 0, y0, 156, y0 + 35, shade(accent, 0.35f + 0.25f * t));
-    rect(picture, 1, y0 + 1, 155, y0 + 34, mix(accent, white, 0.15f + 0.6f * t));
-    rect(picture, 2, y0 + 2, 154, y0 + 33, shade(accent, 0.55f + 0.3f * t));
+    rect(picture, 0, y0, 156, y0 + 35, shade(accent, 0.5f + 0.3f * t));
+    rect(picture, 1, y0 + 1, 155, y0 + 34, mix(accent, white, 0.35f + 0.55f * t));
+    rect(picture, 2, y0 + 2, 154, y0 + 33, shade(accent, 0.75f + 0.25f * t));
     // A dithered inner glow that thickens as the pulse grows.
     for (int x = 3; x <= 153; x++)
       for (int ring = 3; ring <= 4; ring++) {
         if ((x + ring + frame) % (ring == 3 ? 2 : 4) != 0 || (ring == 4 && t < 0.5f)) continue;
-        putpixel(picture, x, y0 + ring, shade(accent, 0.4f + 0.3f * t));
-        putpixel(picture, x, y0 + 35 - ring, shade(accent, 0.4f + 0.3f * t));
+        putpixel(picture, x, y0 + ring, shade(accent, 0.55f + 0.3f * t));
+        putpixel(picture, x, y0 + 35 - ring, shade(accent, 0.55f + 0.3f * t));
       }
     // Gold corner brackets, like the clips of a bezel.
     const int clip = mix(gold, white, 0.4f * t);
