@@ -166,7 +166,8 @@ void steel_bezel(BITMAP *picture, int x1, int y1, int x2, int y2, int width)
       const int depth = std::min({from_left, from_top, from_right, from_bottom});
       if (depth >= width) continue;
       // Which side the pixel belongs to decides its light: upper and left sides face the lamp.
-      const bool horizontal_side = std::min(from_top, from_bottom) <= std::min(from_left, from_right);
+      const bool horizontal_side =
+          std::min(from_top, from_bottom) <= std::min(from_left, from_right);
       const bool lit_side = horizontal_side ? from_top < from_bottom : from_left < from_right;
       // Brushed: streaks along the side.
       const float streak = horizontal_side ? pixel_noise(x / 6, y, 91) : pixel_noise(x, y / 6, 93);

@@ -28,8 +28,8 @@ void glass_lamp(BITMAP *picture, int cx, int cy, int radius, int colour)
 {
   radial_glow(picture, cx, cy, radius * 2, colour, false);
   circlefill(picture, cx, cy, radius, shade(colour, 0.85f));
-  radial_glow(picture, cx + radius / 4, cy + radius / 4, radius, mix(colour, makecol(255, 255, 255), 0.55f),
-              false);
+  const int core = mix(colour, makecol(255, 255, 255), 0.55f);
+  radial_glow(picture, cx + radius / 4, cy + radius / 4, radius, core, false);
   circle(picture, cx, cy, radius, shade(colour, 0.4f));
   const int sheen = makecol(255, 255, 255);
   putpixel(picture, cx - radius / 2, cy - radius / 2, sheen);
@@ -43,7 +43,8 @@ void glass_lamp(BITMAP *picture, int cx, int cy, int radius, int colour)
 void dead_lamp(BITMAP *picture, int cx, int cy, int radius)
 {
   circlefill(picture, cx, cy, radius, palette::steel_shadow.colour());
-  radial_glow(picture, cx - radius / 3, cy - radius / 3, radius, palette::steel_dark.colour(), false);
+  const int glass = palette::steel_dark.colour();
+  radial_glow(picture, cx - radius / 3, cy - radius / 3, radius, glass, false);
   circle(picture, cx, cy, radius, palette::steel.colour());
   line(picture, cx - radius / 2, cy + 1, cx + radius / 2, cy - 2, palette::board_shadow.colour());
   putpixel(picture, cx - radius / 2, cy - radius / 2, palette::steel_light.colour());
@@ -71,6 +72,47 @@ void mini_tile(BITMAP *picture, int x, int y, int size, int sides, bool lit)
   if (sides & 2) lit_trace(picture, cx, cy, x + size - 3, cy, deep, bright);
   if (sides & 4) lit_trace(picture, cx, cy, cx, y + size - 3, deep, bright);
   if (sides & 8) lit_trace(picture, x + 2, cy, cx, cy, deep, bright);
+}
+
+// Whether a pixel of a white-on-black lettering canvas belongs to a letter.
+bool in_letter(BITMAP *letters, int x, int y)
+{
+  if (x < 0 || y < 0 || x >= letters->w || y >= letters->h) return false;
+  return getr(getpixel(letters, x, y)) > 100;
+}
+
+// Polished gold: a bright band across the upper third, then deepening towards copper.
+int logo_gold(float depth)
+{
+  if (depth < 0.35f) return mix(makecol(255, 244, 196), makecol(255, 255, 255), 0.3f);
+  return mix(caption_colour(), palette::copper_light.colour(), (depth - 0.35f) / 0.65f);
+}
+
+// The game's name as a logo: gold letters outlined in dark copper and lit by a halo.
+void logo_text(BITMAP *picture, int cx, int y, int size)
+{
+  const char *name = "KORVANTA";
+  glowing_text(picture, name, cx, y, size, caption_colour(), caption_colour(), CENTRED);
+  BITMAP *letters = new_canvas(picture->w, picture->h, 0);
+  draw_text(letters, name, cx, y, size, makecol(255, 255, 255), ALIGN_CENTRE);
+  int top = picture->h, bottom = 0;
+  for (int py = 0; py < letters->h; py++)
+    for (int x = 0; x < letters->w; x++)
+      if (in_letter(letters, x, py)) top = std::min(top, py), bottom = std::max(bottom, py);
+  const int outline = palette::copper_dark.colour();
+  for (int py = 0; py < letters->h; py++)
+    for (int x = 0; x < letters->w; x++) {
+      const int coverage = getr(getpixel(letters, x, py));
+      if (coverage > 0) {
+        const int gold = logo_gold(bottom > top ? float(py - top) / (bottom - top) : 0);
+        putpixel(picture, x, py, mix(getpixel(picture, x, py), gold, coverage / 255.0f));
+      } else if (in_letter(letters, x - 1, py) || in_letter(letters, x + 1, py) ||
+                 in_letter(letters, x, py - 1) || in_letter(letters, x, py + 1) ||
+                 in_letter(letters, x - 1, py - 1)) {
+        putpixel(picture, x, py, outline);
+      }
+    }
+  destroy_bitmap(letters);
 }
 
 }  // namespace
@@ -182,8 +224,7 @@ void title_logo(BITMAP *picture)
 {
   board_plate(picture, 0, 0, TITLE_W - 1, 138, 4, 31);
   recessed_panel(picture, 10, 18, TITLE_W - 11, 70, palette::board_shadow.colour());
-  glowing_text(picture, "KORVANTA", TITLE_W / 2, 29, 23, makecol(255, 228, 150),
-               caption_colour(), CENTRED);
+  logo_text(picture, TITLE_W / 2, 29, 23);
   // A powered bus under the name, and the six lamps it lights.
   lit_trace(picture, 5, 104, TITLE_W - 6, 104, palette::power_left_deep.colour(),
             palette::power_left.colour());
@@ -214,7 +255,8 @@ void title_board(BITMAP *picture)
             palette::power_left.colour());
   for (int row = 0; row < 3; row++) {
     for (int column = 0; column < 5; column++)
-      mini_tile(picture, LEFT + TILE * column, TOP + TILE * row, TILE, SIDES[row][column], row == 1);
+      mini_tile(picture, LEFT + TILE * column, TOP + TILE * row, TILE, SIDES[row][column],
+                row == 1);
     const int cy = TOP + TILE * row + TILE / 2;
     if (row == 1) glass_lamp(picture, LEFT + 5 * TILE + 14, cy, 9, palette::lamps[0].colour());
     else dead_lamp(picture, LEFT + 5 * TILE + 14, cy, 8);
@@ -332,7 +374,8 @@ void make_join_menu(ItemOutput &out)
 {
   BITMAP *picture = new_picture(ITEM_JOIN_MENU, mask_colour());
   board_plate(picture, 0, 0, 158, 38, 3, 101);
-  glowing_text(picture, "KORVANTA", 79, 7, 20, makecol(255, 228, 150), caption_colour(), CENTRED);
+  recessed_panel(picture, 8, 5, 150, 33, palette::board_shadow.colour());
+  logo_text(picture, 79, 7, 20);
   board_plate(picture, 0, 41, 158, 244, 3, 102);
   const char *entries[] = {"one player", "two players", "versus", "high scores", "controls"};
   for (int entry = 0; entry < 5; entry++) {
