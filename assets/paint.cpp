@@ -2,6 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <vector>
+
+#include "assets/palette.h"
+#include "assets/typeface.h"
 
 int mask_colour() { return makecol(255, 0, 255); }
 
@@ -111,4 +116,155 @@ void sunken_well(BITMAP *picture, int x1, int y1, int x2, int y2, int floor)
   }
   hline(picture, x1 + 1, y2, x2, shade(floor, 1.3f));
   vline(picture, x2, y1 + 1, y2, shade(floor, 1.3f));
+}
+
+// --- Panels of the theme ---
+
+
+
+namespace {
+
+void board_texture(BITMAP *picture, int x1, int y1, int x2, int y2, int seed)
+{
+  const int face = palette::board.colour();
+  for (int y = y1; y <= y2; y++)
+    for (int x = x1; x <= x2; x++) {
+      // Fine grain plus a coarser mottle of the glass-fibre weave under the mask.
+      const float grain = hash_noise(x, y, seed) - 0.5f;
+      const float weave = hash_noise(x / 3, y / 3, seed + 1) - 0.5f;
+      putpixel(picture, x, y, shade(face, 1.0f + 0.18f * grain + 0.12f * weave));
+    }
+}
+
+void trace_pixel(BITMAP *picture, int x, int y, int x1, int y1, int x2, int y2, int colour)
+{
+  if (x >= x1 && x <= x2 && y >= y1 && y <= y2) putpixel(picture, x, y, colour);
+}
+
+void via(BITMAP *picture, int x, int y, int x1, int y1, int x2, int y2)
+{
+  if (x - 2 < x1 || x + 2 > x2 || y - 2 < y1 || y + 2 > y2) return;
+  circlefill(picture, x, y, 2, palette::pad.colour());
+  putpixel(picture, x - 1, y - 1, shade(palette::pad.colour(), 1.3f));
+  putpixel(picture, x, y, palette::board_shadow.colour());
+}
+
+// A trace runs straight, bends by 45 degrees, runs on and ends in a via.
+void trace(BITMAP *picture, int x1, int y1, int x2, int y2, uint32_t &state)
+{
+  auto next = [&state](int range) {
+    state = state * 1664525u + 1013904223u;
+    return int((state >> 8) % uint32_t(range));
+  };
+  int x = x1 + next(x2 - x1 + 1), y = y1 + next(y2 - y1 + 1);
+  const int horizontal = next(2);
+  int dx = horizontal ? (next(2) ? 1 : -1) : 0, dy = horizontal ? 0 : (next(2) ? 1 : -1);
+  via(picture, x, y, x1, y1, x2, y2);
+  const int dark = palette::trace.colour(), lit = palette::trace_lit.colour();
+  for (int leg = 0; leg < 3; leg++) {
+    const int length = 6 + next(28);
+    for (int i = 0; i < length; i++) {
+      x += dx;
+      y += dy;
+      trace_pixel(picture, x, y, x1, y1, x2, y2, dark);
+      // The copper's upper-left edge catches the light through the mask.
+      trace_pixel(picture, x - (dy != 0), y - (dx != 0), x1, y1, x2, y2, lit);
+    }
+    if (leg == 0) {  // bend by 45 degrees
+      if (dx == 0) dx = next(2) ? 1 : -1;
+      else dy = next(2) ? 1 : -1;
+    } else if (leg == 1) {  // and straighten again
+      if (next(2)) dx = 0;
+      else dy = 0;
+      if (dx == 0 && dy == 0) dy = 1;
+    }
+  }
+  via(picture, x, y, x1, y1, x2, y2);
+}
+
+}  // namespace
+
+void circuit_board(BITMAP *picture, int x1, int y1, int x2, int y2, int seed)
+{
+  board_texture(picture, x1, y1, x2, y2, seed);
+  uint32_t state = uint32_t(seed) * 2654435761u + 7;
+  const int traces = std::max(1, (x2 - x1 + 1) * (y2 - y1 + 1) / 900);
+  for (int i = 0; i < traces; i++) trace(picture, x1, y1, x2, y2, state);
+}
+
+void steel_bezel(BITMAP *picture, int x1, int y1, int x2, int y2, int width)
+{
+  const int steel = palette::steel.colour();
+  for (int y = y1; y <= y2; y++)
+    for (int x = x1; x <= x2; x++) {
+      const int from_left = x - x1, from_top = y - y1, from_right = x2 - x, from_bottom = y2 - y;
+      const int depth = std::min({from_left, from_top, from_right, from_bottom});
+      if (depth >= width) continue;
+      // Which side the pixel belongs to decides its light: upper and left sides face the lamp.
+      const bool horizontal_side =
+          std::min(from_top, from_bottom) <= std::min(from_left, from_right);
+      const bool lit_side = horizontal_side ? from_top < from_bottom : from_left < from_right;
+      // Brushed: streaks along the side.
+      const float streak = horizontal_side ? hash_noise(x / 6, y, 91) : hash_noise(x, y / 6, 93);
+      float light = (lit_side ? 1.12f : 0.78f) + 0.16f * (streak - 0.5f);
+      if (depth == 0) light = lit_side ? 1.55f : 0.45f;               // outer edge
+      if (depth == width - 1) light = lit_side ? 0.55f : 1.35f;       // inner edge, turned
+      putpixel(picture, x, y, shade(steel, light));
+    }
+  // Soft corners: the outermost corner pixels are rounded off.
+  const int corner = palette::steel_dark.colour();
+  putpixel(picture, x1, y1, corner);
+  putpixel(picture, x2, y1, corner);
+  putpixel(picture, x1, y2, corner);
+  putpixel(picture, x2, y2, shade(corner, 0.6f));
+}
+
+void recessed_panel(BITMAP *picture, int x1, int y1, int x2, int y2, int face)
+{
+  vertical_gradient(picture, x1, y1, x2, y2, shade(face, 0.8f), face);
+  const int shadow = shade(face, 0.35f);
+  hline(picture, x1, y1, x2, shadow);
+  vline(picture, x1, y1, y2, shadow);
+  hline(picture, x1 + 1, y1 + 1, x2, shade(face, 0.6f));
+  vline(picture, x1 + 1, y1 + 1, y2, shade(face, 0.6f));
+  hline(picture, x1, y2, x2, shade(face, 1.35f));
+  vline(picture, x2, y1, y2, shade(face, 1.2f));
+}
+
+void glowing_text(BITMAP *picture, const char *text, int x, int y, int pixel_size, int colour,
+                  int glow, int align_centre)
+{
+  const TextAlign align = align_centre ? ALIGN_CENTRE : ALIGN_LEFT;
+  const int w = picture->w, h = picture->h;
+  BITMAP *letters = new_canvas(w, h, 0);
+  draw_text(letters, text, x, y, pixel_size, makecol(255, 255, 255), align);
+  // Two passes of a box blur spread the letters into a halo.
+  std::vector<float> halo(w * h), spread(w * h);
+  for (int py = 0; py < h; py++)
+    for (int px = 0; px < w; px++) halo[py * w + px] = getr(getpixel(letters, px, py)) / 255.0f;
+  const int radius = pixel_size >= 16 ? 3 : 2;
+  for (int pass = 0; pass < 2; pass++) {
+    for (int py = 0; py < h; py++)
+      for (int px = 0; px < w; px++) {
+        float sum = 0;
+        for (int k = -radius; k <= radius; k++) {
+          const int sx = pass ? px : std::clamp(px + k, 0, w - 1);
+          const int sy = pass ? std::clamp(py + k, 0, h - 1) : py;
+          sum += halo[sy * w + sx];
+        }
+        spread[py * w + px] = sum / (2 * radius + 1);
+      }
+    halo.swap(spread);
+  }
+  destroy_bitmap(letters);
+  for (int py = 0; py < h; py++)
+    for (int px = 0; px < w; px++) {
+      const float strength = std::min(1.0f, halo[py * w + px] * 1.6f);
+      const int under = getpixel(picture, px, py);
+      if (strength < 0.02f || under == mask_colour()) continue;
+      // The board under the letters is shadowed first, so traces do not run through them.
+      putpixel(picture, px, py, mix(shade(under, 1 - 0.55f * strength), glow, strength * 0.6f));
+    }
+  draw_text(picture, text, x + 1, y + 1, pixel_size, shade(glow, 0.2f), align);
+  draw_text(picture, text, x, y, pixel_size, colour, align);
 }

@@ -29,3 +29,18 @@ void brushed_steel(BITMAP *picture, int x1, int y1, int x2, int y2, int face, in
 // A recess sunk into a surface: its floor, shadowed along the top and left inner edges and
 // caught by the light along the bottom and right ones.
 void sunken_well(BITMAP *picture, int x1, int y1, int x2, int y2, int floor);
+
+// --- Panels of the theme: circuit board, brushed steel, glowing lettering ---
+
+// Green solder mask over copper: noisy board face with traces, pads and vias, different for
+// each seed.
+void circuit_board(BITMAP *picture, int x1, int y1, int x2, int y2, int seed);
+// A brushed-steel frame `width` pixels wide just inside the rectangle, lit from the upper
+// left: the outer edge is bright above and left, the inner edge falls into shadow there.
+void steel_bezel(BITMAP *picture, int x1, int y1, int x2, int y2, int width);
+// A recess: the face darkened, with a shadow along its upper-left inner edges.
+void recessed_panel(BITMAP *picture, int x1, int y1, int x2, int y2, int face);
+// Lettering that glows: a soft halo of `glow` under it and a dark drop shadow, then the
+// letters. The halo is not drawn over transparent pixels.
+void glowing_text(BITMAP *picture, const char *text, int x, int y, int pixel_size, int colour,
+                  int glow, int align_centre);

@@ -79,4 +79,11 @@ constexpr Rgb message_font_ramp[4] = {{252, 252, 252}, {224, 224, 224}, {224, 22
 constexpr Rgb well_floor{8, 15, 14};
 constexpr Rgb silkscreen{196, 214, 200};
 
+// Screens and signs: the menus, the title and the pictures laid over the boards.
+constexpr Rgb alarm_glass{128, 20, 16};    // the game-over head: a red warning lamp's glass
+constexpr Rgb alarm_glow{255, 60, 40};
+constexpr Rgb inset{6, 18, 16};            // windows that the game prints into
+constexpr Rgb difficulty_easy{90, 230, 110};
+constexpr Rgb display_glass{10, 64, 124};  // the pause sign: a lit blue indicator window
+
 }  // namespace palette

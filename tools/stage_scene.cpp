@@ -324,6 +324,23 @@ void stage_readme_versus()
   shoot("versus");
 }
 
+// The last tiles of a level clear: the level-complete picture with the bonus table fades in
+// and out, then the next level's panel counts its quota in.
+void stage_level_complete()
+{
+  game_mode = MODE_ONE_PLAYER;
+  start_one_player_game();
+  player_slots[0].blocks_to_clear = BOARD_COLUMNS;
+  lay_row(0, 13, "------");
+  update_power_of(0);
+
+  run_until("the level is complete", [] { return player_slots[0].state == STATE_LEVEL_FADE_OUT; });
+  shoot("7a_level_complete");
+  run_until("the next level starts", [] { return player_slots[0].state == STATE_LEVEL_START; });
+  run_frames(40);
+  shoot("7b_level_panel_count_in");
+}
+
 }  // namespace
 
 int main(int argc, char *argv[])
@@ -354,6 +371,7 @@ int main(int argc, char *argv[])
     stage_clear();
     stage_burn_out();
     stage_versus_end();
+    stage_level_complete();
   }
 
   destroy_global_bitmaps();
