@@ -24,7 +24,7 @@ constexpr int CARD_LEFT = 245, CARD_RIGHT = 379;
 constexpr int SCORE_X = 307, FIGURE_X = 340, PANEL_STEP = 230;
 
 // Fibreglass under a green solder mask: a fine weave and speckle.
-void circuit_board(BITMAP *picture, int x1, int y1, int x2, int y2, int seed)
+void fibreglass(BITMAP *picture, int x1, int y1, int x2, int y2, int seed)
 {
   const int board = palette::board.colour();
   for (int y = y1; y <= y2; y++)
@@ -223,7 +223,7 @@ void score_card(BITMAP *picture)
          shade(palette::board_shadow.colour(), 0.5f + 0.15f * i));
   brushed_steel(picture, CARD_LEFT, FRAME_TOP, CARD_RIGHT, FRAME_BOTTOM, palette::steel.colour(), 2, 21);
   // The card's face is a raised board of its own inside the steel rim.
-  circuit_board(picture, CARD_LEFT + 4, FRAME_TOP + 4, CARD_RIGHT - 4, FRAME_BOTTOM - 4, 22);
+  fibreglass(picture, CARD_LEFT + 4, FRAME_TOP + 4, CARD_RIGHT - 4, FRAME_BOTTOM - 4, 22);
   rect(picture, CARD_LEFT + 3, FRAME_TOP + 3, CARD_RIGHT - 3, FRAME_BOTTOM - 3,
        palette::steel_shadow.colour());
   player_panel(picture, 0);
@@ -238,7 +238,7 @@ void score_card(BITMAP *picture)
 void make_background(ItemOutput &out)
 {
   BITMAP *picture = new_picture(ITEM_BACKGROUND, 0);
-  circuit_board(picture, 0, 0, 639, 479, 7);
+  fibreglass(picture, 0, 0, 639, 479, 7);
   margin_circuits(picture);
   board_frame(picture, 0);
   board_frame(picture, 1);

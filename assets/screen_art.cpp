@@ -184,7 +184,7 @@ void make_game_over(ItemOutput &out)
   // The head: a red warning lamp's glass behind steel.
   for (int y = 3; y <= 52; y++)
     for (int x = 3; x <= 158; x++) {
-      const float light = 1.2f - 0.4f * (y - 3) / 49.0f + 0.1f * (pixel_noise(x, y, 7) - 0.5f);
+      const float light = 1.2f - 0.4f * (y - 3) / 49.0f + 0.1f * (hash_noise(x, y, 7) - 0.5f);
       putpixel(picture, x, y, shade(alarm, light));
     }
   steel_bezel(picture, 0, 0, 161, 55, 3);
@@ -311,7 +311,7 @@ void make_pause(ItemOutput &out)
   for (int y = 3; y < picture->h - 3; y++)
     for (int x = 3; x < picture->w - 3; x++)
       putpixel(picture, x, y, shade(glass, 1.15f - 0.35f * y / picture->h +
-                                               0.1f * (pixel_noise(x, y, 61) - 0.5f)));
+                                               0.1f * (hash_noise(x, y, 61) - 0.5f)));
   steel_bezel(picture, 0, 0, picture->w - 1, picture->h - 1, 3);
   // The pause bars, lit like the lettering.
   for (int bar : {25, 37}) {
