@@ -165,8 +165,9 @@ void make_sound_land(ItemOutput &out)
 {
   Noise noise(36);
   Wave wave = silence(0.22f);
-  add_tone(wave, 0, 0.22f, 95, 48, 1.0f, 0.0015f, 22);
-  add_tone(wave, 0, 0.08f, 260, 230, 0.35f, 0.001f, 55, {1, 0.3f});
+  add_tone(wave, 0, 0.22f, 110, 50, 1.0f, 0.0015f, 22);
+  // The knock carries the clunk on small speakers, which hardly sound the thump.
+  add_tone(wave, 0, 0.1f, 250, 220, 0.6f, 0.001f, 45, {1, 0.35f, 0.1f});
   add_noise_band(wave, noise, 0, 0.03f, 900, 500, 1.0f, 0.5f, 0.0005f, 120);
   out.sound(ITEM_SOUND_LAND, finish(wave, 0.20f));
 }

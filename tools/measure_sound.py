@@ -4,7 +4,8 @@
     measure_sound.py FILE.wav ...                 one line per sample: length, peak, RMS,
                                                   first/last sample, spectral centroid
     measure_sound.py --raw RATE FILE.raw [STEP]   a recording (16-bit stereo, as ALSA's file
-                                                  plugin writes it): RMS per STEP seconds
+                                                  plugin writes it, signed or
+                                                  unsigned): RMS per STEP seconds
                                                   (default 1), silence at the ends, and the
                                                   longest quiet stretch inside
 
@@ -59,6 +60,8 @@ def measure_wav(path):
 
 def measure_raw(path, rate, step):
     data = array.array('h', open(path, 'rb').read())
+    if sum(abs(s) > 16384 for s in data[::97]) > len(data[::97]) / 2:  # unsigned, as Allegro mixes
+        data = array.array('h', [(s & 0xffff) - 32768 for s in data])
     left = data[0::2]
     print(f"{path}: {len(left) / rate:.2f} s at {rate} Hz, peak {db(max(map(abs, data))):.1f} dB")
     block = int(rate * step)
