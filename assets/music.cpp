@@ -56,8 +56,8 @@ struct Section {
   bool crash_at_start;
 };
 
-// Intro, theme, bridge, theme again, and a thinned-out close whose last bar, on E, turns back
-// to the A minor of the first bar when the tune loops.
+// Intro, theme, bridge, theme again (resolving home this time), and a thinned-out close whose
+// last bar, on E, turns back to the A minor of the first bar when the tune loops.
 const Section TUNE[] = {
   {"Am F C G", "",
    "E5:4 C5:4 | A4:4 C5:4 | G4:4 C5:4 | B4:4 D5:4", Groove::HATS_ONLY, false, false},
@@ -69,11 +69,11 @@ const Section TUNE[] = {
    "A5:2 G5:1 F5:1 C5:4 | B4:2 D5:2 G5:4 | A5:3 G5:1 E5:2 C5:2 | E5:6 -:2 |"
    "F5:2 E5:1 D5:1 A4:4 | B4:2 D5:2 F5:2 G5:2 | E5:3 D5:1 C5:2 G4:2 | G#4:2 B4:2 D5:2 E5:2",
    "C6:8 | D6:8 | E6:8 | A5:8 | F5:8 | G5:8 | E6:8 | B5:8", Groove::DRIVING, true, true},
-  {"Am F C G Am F G E",
+  {"Am F C G Am F E Am",
    "E5:3 A4:1 C5:2 E5:2 | F5:3 E5:1 C5:2 A4:2 | G4:2 C5:2 E5:2 G5:2 | D5:4 B4:2 G4:2 |"
-   "E5:3 A4:1 C5:2 E5:2 | F5:2 A5:2 G5:2 F5:2 | E5:2 D5:2 B4:2 D5:2 | A4:6 -:2",
+   "E5:3 A4:1 C5:2 E5:2 | F5:2 A5:2 G5:2 F5:2 | E5:2 D5:2 B4:2 G#4:2 | A4:6 -:2",
    "E6:3 A5:1 C6:2 E6:2 | F6:3 E6:1 C6:2 A5:2 | G5:2 C6:2 E6:2 G6:2 | D6:4 B5:2 G5:2 |"
-   "E6:3 A5:1 C6:2 E6:2 | F6:2 A6:2 G6:2 F6:2 | E6:2 D6:2 B5:2 D6:2 | A5:6 -:2",
+   "E6:3 A5:1 C6:2 E6:2 | F6:2 A6:2 G6:2 F6:2 | E6:2 D6:2 B5:2 G#5:2 | A5:6 -:2",
    Groove::FULL, true, true},
   {"Am F G E", "",
    "A5:4 E5:4 | F5:4 C5:4 | D5:4 B4:4 | G#4:4 B4:2 D5:2", Groove::THIN_WITH_FILL, true, false},
