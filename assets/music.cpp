@@ -31,12 +31,12 @@ struct Part {
 };
 
 const Part PARTS[] = {
-  {PAD, 94, 62, 64},       // halo pad
-  {ARPEGGIO, 5, 66, 44},   // chorused electric piano, a little to the left
-  {BASS, 38, 92, 64},      // synth bass
-  {LEAD, 80, 74, 64},      // square wave
-  {BELLS, 9, 60, 86},      // glockenspiel, a little to the right
-  {DRUMS, 0, 84, 64},
+  {PAD, 94, 82, 64},       // halo pad
+  {ARPEGGIO, 5, 86, 44},   // chorused electric piano, a little to the left
+  {BASS, 38, 118, 64},     // synth bass
+  {LEAD, 80, 96, 64},      // square wave
+  {BELLS, 9, 80, 86},      // glockenspiel, a little to the right
+  {DRUMS, 0, 108, 64},
 };
 
 // Drum keys from the percussion kit.
