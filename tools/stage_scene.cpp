@@ -173,9 +173,8 @@ void stage_burn_out()
   run_until("the carrier has gone", [] { return lamp_carriers[0][BOTTOM_LAMP].x == 0; });
 }
 
-// A versus game ends: the right board overflows at the next block in its full first column.
-// Column 3 of both boards holds no conductor across, so no row is powered through.
-void stage_versus_end()
+// Both players in play on fresh versus boards, as the join menu leaves them.
+void start_versus_play()
 {
   game_mode = MODE_VERSUS;
   for (int player = 0; player < 2; player++) {
@@ -184,6 +183,13 @@ void stage_versus_end()
     reset_board(player, true);
     redraw_lamp_column(player);
   }
+}
+
+// A versus game ends: the right board overflows at the next block in its full first column.
+// Column 3 of both boards holds no conductor across, so no row is powered through.
+void stage_versus_end()
+{
+  start_versus_play();
 
   // Each column's stack: its top row and its tiles from there down.
   struct Stack { int top; const char *tiles; };
@@ -289,13 +295,7 @@ void stage_readme_one_player()
 // the right board at once, while the right player has just joined his bottom row to its lamp.
 void stage_readme_versus()
 {
-  game_mode = MODE_VERSUS;
-  for (int player = 0; player < 2; player++) {
-    player_slots[player].state = STATE_PLAYING;
-    start_level(player, true);
-    reset_board(player, true);
-    redraw_lamp_column(player);
-  }
+  start_versus_play();
   player_slots[0].score = 2370;
   player_slots[1].score = 1915;
   const char *const left[] = {
