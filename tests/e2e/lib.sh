@@ -30,9 +30,10 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# Xvfb picks a free display and names it once it is ready.
+# Xvfb picks a free display and names it once it is ready. Its screen is 640x480 unless a
+# size such as 1600x1200 is given.
 start_display() {
-  Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${1:-640x480}x24" -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
   XVFB_PID=$!
   for _ in $(seq 50); do
     [ -s "$WORK/display" ] && export DISPLAY=:$(cat "$WORK/display") && return 0
@@ -41,11 +42,11 @@ start_display() {
   fail "no Xvfb display could be started"
 }
 
-# Runs the game in the background from a folder holding the built resource files, and waits
-# for its window.
+# Runs the game in the background from a folder holding the built resource files, with the
+# given command-line arguments, and waits for its window.
 start_game() {
   cp "$BUILD_DIR/korvanta.dat" "$BUILD_DIR/patches.dat" "$WORK/run/"
-  (cd "$WORK/run" && exec "$GAME" >"$WORK/stdout" 2>"$WORK/stderr") &
+  (cd "$WORK/run" && exec "$GAME" "$@" >"$WORK/stdout" 2>"$WORK/stderr") &
   GAME_PID=$!
   for _ in $(seq 100); do
     WINDOW=$(xdotool search --name '^Korvanta$' 2>/dev/null | head -n 1)
