@@ -63,14 +63,15 @@ if [ "$mode" = fuzz ]; then
   targets=(config_file_fuzz high_scores_fuzz resource_check_fuzz)
   cmake --build build-fuzz -j "$jobs" --target "${targets[@]}"
   # The three run side by side, each for 60 s, on copies of the seeds: what they find new
-  # stays out of the repository. A finding is saved in build-fuzz/ and fails the run.
+  # stays out of the repository. A finding is saved in build-fuzz/ and fails the run. The
+  # paths are absolute, since each target works in a scratch folder of its own.
   pids=()
   for target in "${targets[@]}"; do
-    corpus=build-fuzz/corpus/$target
+    corpus=$PWD/build-fuzz/corpus/$target
     rm -rf "$corpus" && mkdir -p "$corpus"
     cp "fuzz/seeds/${target%_fuzz}/"* "$corpus/"
     build-fuzz/fuzz/$target -max_total_time=60 -print_final_stats=1 \
-      -artifact_prefix="build-fuzz/$target-" "$corpus" >"build-fuzz/$target.log" 2>&1 &
+      -artifact_prefix="$PWD/build-fuzz/$target-" "$corpus" >"build-fuzz/$target.log" 2>&1 &
     pids+=($!)
   done
   failed=0
