@@ -1,0 +1,184 @@
+// The soak: two computer players press random legal keys through one-player, two-player and
+// versus games, round after round, for a given number of frames (100000 unless told
+// otherwise), and every frame the game's values are checked against their ranges. Run it
+// from the build folder, where korvanta.dat lies:
+//   korvanta_soak [--frames N] [--seed S]   (or KORVANTA_SOAK_FRAMES, KORVANTA_SOAK_SEED)
+// The seed is printed first; giving it again replays the same run frame for frame.
+#include <allegro.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <string>
+
+#include "bench/support/headless_game.h"
+#include "board/board.h"
+#include "control/bindings.h"
+#include "scores/high_scores.h"
+#include "shell/join_menu.h"
+#include "shell/main_loop.h"
+#include "shell/player_slots.h"
+#include "tests/soak/invariants.h"
+#include "tests/soak/random_player.h"
+
+namespace {
+
+constexpr long DEFAULT_FRAMES = 100000;
+// A game lasting longer than this gets steadily worse play, so that it ends in an overflow.
+constexpr double SKILL_FADE_FRAMES = 6000;
+constexpr int HIGH_SCORE_VISIT = 3;  // the join-menu entry of the high-score view
+
+struct ModeCounts {
+  long frames = 0, games = 0, game_overs = 0, clears = 0, level_changes = 0, burn_outs = 0,
+       name_entries = 0, pause_quits = 0;
+  int highest_level = 0;
+};
+
+struct Soak {
+  ModeCounts counts[4];  // by game mode 1..3
+  long high_score_visits = 0;
+  long rounds = 0;
+};
+
+long setting(int argc, char **argv, const char *option, const char *variable, long otherwise)
+{
+  for (int i = 1; i + 1 < argc; i++)
+    if (strcmp(argv[i], option) == 0) return strtol(argv[i + 1], nullptr, 10);
+  const char *value = getenv(variable);
+  return value && *value ? strtol(value, nullptr, 10) : otherwise;
+}
+
+bool playing_a_game(int state) { return state != STATE_JOIN_MENU && state != STATE_HIGH_SCORES; }
+
+// Counts what happened in one frame, from the values before and after it.
+void count_frame(Soak &soak, const PlayerSlot (&before)[2], const int (&phase_before)[2],
+                 const RowLamp (&lamps_before)[2][PLAYING_ROWS])
+{
+  ModeCounts &mode = soak.counts[game_mode];
+  if (playing_a_game(player_slots[0].state) || playing_a_game(player_slots[1].state)) mode.frames++;
+  for (int p = 0; p < 2; p++) {
+    const PlayerSlot &was = before[p], &now = player_slots[p];
+    if (was.state == STATE_JOIN_MENU && playing_a_game(now.state)) mode.games++;
+    if (was.state != STATE_HIGH_SCORES && now.state == STATE_HIGH_SCORES) soak.high_score_visits++;
+    if (was.state != now.state) {
+      mode.game_overs += now.state == STATE_GAME_OVER || now.state == STATE_VERSUS_LOST;
+      mode.name_entries += now.state == STATE_NAME_ENTRY;
+      mode.pause_quits += (was.state == STATE_PLAYING || was.state == STATE_PAUSED) &&
+                          now.state == STATE_JOIN_MENU;
+    }
+    if (playing_a_game(now.state) && now.level > was.level && was.state != STATE_JOIN_MENU)
+      mode.level_changes++;
+    if (playing_a_game(now.state) && now.level > mode.highest_level) mode.highest_level = now.level;
+    mode.clears += phase_before[p] != CLEAR_RUNNING && clear_phase[p] == CLEAR_RUNNING;
+    for (int row = 0; row < PLAYING_ROWS; row++)
+      // A burnt-out lamp is dark again within its frame; its replacement stays.
+      mode.burn_outs += lamps_before[p][row].replacement == 0 && row_lamps[p][row].replacement != 0;
+  }
+}
+
+void press(int player, unsigned keys)
+{
+  for (int action = 0; action < ACTION_COUNT; action++)
+    key[control_bindings[player].keys[action]] = (keys >> action) & 1;
+}
+
+bool report(const Soak &soak, long frames, double seconds)
+{
+  static const char *const NAMES[] = {"", "one player", "two players", "versus"};
+  printf("%ld frames in %.1f s (%.0f a second), %ld rounds, %ld high-score views\n", frames,
+         seconds, frames / seconds, soak.rounds, soak.high_score_visits);
+  bool enough = true;
+  for (int m = MODE_ONE_PLAYER; m <= MODE_VERSUS; m++) {
+    const ModeCounts &c = soak.counts[m];
+    printf("%-11s: %6ld frames, %3ld games, %3ld game overs, %4ld clears, %3ld level changes "
+           "(highest level %d), %3ld burn-outs, %2ld name entries, %2ld left by pause\n",
+           NAMES[m], c.frames, c.games, c.game_overs, c.clears, c.level_changes,
+           c.highest_level, c.burn_outs, c.name_entries, c.pause_quits);
+    // A soak that never clears or never ends a game has not been through the game.
+    if (c.game_overs == 0 || c.clears == 0) {
+      printf("FAILED: %s never reached a game over or never cleared\n", NAMES[m]);
+      enough = false;
+    }
+  }
+  return enough;
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+  const long frames = setting(argc, argv, "--frames", "KORVANTA_SOAK_FRAMES", DEFAULT_FRAMES);
+  const long seed = setting(argc, argv, "--seed", "KORVANTA_SOAK_SEED",
+                            std::chrono::system_clock::now().time_since_epoch().count() % 1000000);
+  printf("soak: %ld frames, seed %ld (replay with --seed %ld)\n", frames, seed, seed);
+  fflush(stdout);
+  if (!start_headless_game()) return 1;
+
+  // Name entries save the high-score table: into a folder of our own, not the build folder.
+  char folder[] = "/tmp/korvanta-soak.XXXXXX";
+  if (!mkdtemp(folder) || chdir(folder) != 0) return 1;
+
+  srand(static_cast<unsigned>(seed));
+  std::mt19937 random(static_cast<unsigned>(seed));
+  RandomPlayer players[2] = {RandomPlayer(0, random), RandomPlayer(1, random)};
+  reset_control_bindings();
+  reset_high_scores();
+  enter_main_loop();
+
+  Soak soak;
+  bool round_running = false;
+  int starter = 0, wanted_entry = -1;
+  long round_start = 0;
+  const auto started = std::chrono::steady_clock::now();
+  for (long frame = 0; frame < frames; frame++) {
+    const bool all_in_menu = player_slots[0].state == STATE_JOIN_MENU &&
+                             player_slots[1].state == STATE_JOIN_MENU;
+    key[KEY_F3] = 0;
+    if (all_in_menu && !round_running) {
+      // The next round: the modes in turn, started by either player, now and then a look at
+      // the high scores first, or a change of difficulty (which only works while nobody plays).
+      round_running = true;
+      starter = std::uniform_int_distribution<int>(0, 1)(random);
+      wanted_entry = std::uniform_int_distribution<int>(0, 9)(random) == 0
+                         ? HIGH_SCORE_VISIT
+                         : static_cast<int>(soak.rounds++ % 3);
+      key[KEY_F3] = std::uniform_int_distribution<int>(0, 3)(random) == 0;
+      round_start = frame;
+      const double skill = std::uniform_real_distribution<double>(0.5, 1.0)(random);
+      for (RandomPlayer &player : players) player.set_skill(skill);
+    }
+    if (round_running && player_slots[starter].state != STATE_JOIN_MENU) wanted_entry = -1;
+    if (round_running && wanted_entry < 0 && all_in_menu) round_running = false;
+
+    const double fade = 1 - std::min(1.0, (frame - round_start) / SKILL_FADE_FRAMES);
+    for (int p = 0; p < 2; p++) {
+      if (frame - round_start > SKILL_FADE_FRAMES / 2) players[p].set_skill(0.8 * fade);
+      press(p, players[p].keys_for_frame(p == starter ? wanted_entry : -1));
+    }
+
+    PlayerSlot before[2];
+    int phase_before[2];
+    RowLamp lamps_before[2][PLAYING_ROWS];
+    memcpy(before, player_slots, sizeof before);
+    memcpy(phase_before, clear_phase, sizeof phase_before);
+    memcpy(lamps_before, row_lamps, sizeof lamps_before);
+    if (!run_main_loop_pass()) {
+      printf("FAILED at frame %ld (seed %ld): the main loop ended\n", frame, seed);
+      return 1;
+    }
+    count_frame(soak, before, phase_before, lamps_before);
+    const std::string broken = broken_invariant();
+    if (!broken.empty()) {
+      printf("FAILED at frame %ld (seed %ld): %s\n", frame, seed, broken.c_str());
+      return 1;
+    }
+  }
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+  std::filesystem::remove_all(folder);
+  return report(soak, frames, seconds) ? 0 : 1;
+}
