@@ -109,11 +109,15 @@ bool report(const Soak &soak, long frames, double seconds)
 
 }  // namespace
 
+// Reaches game over and clears in every mode within the default frame count.
+constexpr long DEFAULT_SEED = 5;
+
 int main(int argc, char **argv)
 {
   const long frames = setting(argc, argv, "--frames", "KORVANTA_SOAK_FRAMES", DEFAULT_FRAMES);
-  const long seed = setting(argc, argv, "--seed", "KORVANTA_SOAK_SEED",
-                            std::chrono::system_clock::now().time_since_epoch().count() % 1000000);
+  // A fixed seed by default, so that CI replays the same games on every run; other seeds
+  // explore new ones.
+  const long seed = setting(argc, argv, "--seed", "KORVANTA_SOAK_SEED", DEFAULT_SEED);
   printf("soak: %ld frames, seed %ld (replay with --seed %ld)\n", frames, seed, seed);
   fflush(stdout);
   if (!start_headless_game()) return 1;
