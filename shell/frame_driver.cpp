@@ -21,7 +21,7 @@
 namespace {
 
 constexpr int FRAME_MILLISECONDS = 33;
-constexpr int PRESENT_LEFT = 15;  // the leftmost columns keep what was drawn straight on screen
+constexpr int PRESENT_LEFT = 15;  // the leftmost columns keep what was drawn on the screen directly
 
 // One rest for what remains of the frame, then 1 ms rests for the last of it: rest may wake
 // early or late by a little, and the frame starts once the counter says so, as with 1 ms

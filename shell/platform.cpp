@@ -21,6 +21,8 @@ void library_stop_music() { stop_midi(); }
 int library_pointer_x() { return to_game_pixels(mouse_x); }
 int library_pointer_y() { return to_game_pixels(mouse_y); }
 void library_position_mouse(int x, int y) { position_mouse(to_screen_pixels(x), to_screen_pixels(y)); }
+// Not scaled: the pointer's travel is counted in screen pixels, so in a larger window a hand
+// movement carries it across fewer game pixels, which keeps the dead zones as easy to hold.
 void library_set_mouse_speed(int x_speed, int y_speed) { set_mouse_speed(x_speed, y_speed); }
 
 void library_set_mouse_range(int x1, int y1, int x2, int y2)
