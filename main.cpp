@@ -6,6 +6,7 @@
 
 #include "control/config_file.h"
 #include "scores/high_scores.h"
+#include "shell/command_line.h"
 #include "shell/global_bitmaps.h"
 #include "shell/main_loop.h"
 #include "shell/platform.h"
@@ -14,8 +15,10 @@
 #include "shell/startup.h"
 #include "shell/title_screen.h"
 
-int main()
+int main(int argc, char *argv[])
 {
+  const int early_exit = take_command_line(argc, argv);
+  if (early_exit >= 0) return early_exit;
   srand(static_cast<unsigned>(time(nullptr)));
   expected_resource_digest = BUILT_RESOURCE_DIGEST;
   if (initialise_game()) return 1;

@@ -3,6 +3,7 @@
 #include <allegro.h>
 
 #include "control/bindings.h"
+#include "shell/display.h"
 #include "shell/file_save.h"
 #include "shell/platform.h"
 #include "shell/startup.h"
@@ -72,8 +73,9 @@ ConfigReading read_config_file()
 void show_version_notice()
 {
   for (int line = 0; line < 3; line++)
-    textout_centre_ex(screen, font_numbers, VERSION_NOTICE[line], NOTICE_X,
+    textout_centre_ex(game_screen, font_numbers, VERSION_NOTICE[line], NOTICE_X,
                       NOTICE_TOP + NOTICE_LINE_STEP * line, makecol(255, 255, 255), -1);
+  present_screen();
   platform.clear_keybuf();
   while (!platform.keypressed()) platform.rest(1);
   platform.clear_keybuf();

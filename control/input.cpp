@@ -55,20 +55,20 @@ void read_pointer_moves(int player)
 
   const int ax = anchor_x(player, slot.cursor_column), ay = anchor_y(slot.cursor_row);
   if (slot.cursor_row == LAST_ROW) request[REQUEST_DOWN] = 0;
-  if (mouse_x < ax - DEAD_ZONE_X) {
-    platform.position_mouse(ax - TILE_SIZE, mouse_y);
+  if (platform.pointer_x() < ax - DEAD_ZONE_X) {
+    platform.position_mouse(ax - TILE_SIZE, platform.pointer_y());
     request[REQUEST_LEFT] = 1;
   }
-  if (mouse_x > ax + DEAD_ZONE_X) {
-    platform.position_mouse(ax + TILE_SIZE, mouse_y);
+  if (platform.pointer_x() > ax + DEAD_ZONE_X) {
+    platform.position_mouse(ax + TILE_SIZE, platform.pointer_y());
     request[REQUEST_RIGHT] = 1;
   }
-  if (mouse_y < ay - DEAD_ZONE_Y && slot.cursor_row > FIRST_ROW) {
-    platform.position_mouse(mouse_x, ay - TILE_SIZE);
+  if (platform.pointer_y() < ay - DEAD_ZONE_Y && slot.cursor_row > FIRST_ROW) {
+    platform.position_mouse(platform.pointer_x(), ay - TILE_SIZE);
     request[REQUEST_UP] = 1;
   }
-  if (mouse_y > ay + DEAD_ZONE_Y && slot.cursor_row < LAST_ROW) {
-    platform.position_mouse(mouse_x, ay + TILE_SIZE);
+  if (platform.pointer_y() > ay + DEAD_ZONE_Y && slot.cursor_row < LAST_ROW) {
+    platform.position_mouse(platform.pointer_x(), ay + TILE_SIZE);
     request[REQUEST_DOWN] = 1;
   }
 }

@@ -2,6 +2,7 @@
 
 #include "control/bindings.h"
 #include "control/config_file.h"
+#include "shell/display.h"
 #include "shell/global_bitmaps.h"
 #include "shell/platform.h"
 #include "shell/resources.h"
@@ -303,7 +304,8 @@ bool run_settings_pass(SettingsScreen &settings)
   navigate(settings);
   draw_selection(settings);
   platform.rest(PASS_MS);
-  blit(settings.settings_buffer, screen, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+  blit(settings.settings_buffer, game_screen, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+  present_screen();
   return !settings.leaving;
 }
 

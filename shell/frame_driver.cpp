@@ -9,6 +9,7 @@
 #include "render/hud.h"
 #include "render/playfield.h"
 #include "scores/game_over.h"
+#include "shell/display.h"
 #include "shell/global_bitmaps.h"
 #include "shell/join_menu.h"
 #include "shell/main_loop.h"
@@ -20,12 +21,17 @@
 namespace {
 
 constexpr int FRAME_MILLISECONDS = 33;
-constexpr int PRESENT_LEFT = 15;  // the leftmost columns keep what was drawn straight on screen
+constexpr int PRESENT_LEFT = 15;  // the leftmost columns keep what was drawn on the screen directly
 
+// One rest for what remains of the frame, then 1 ms rests for the last of it: rest may wake
+// early or late by a little, and the frame starts once the counter says so, as with 1 ms
+// rests alone, but the process wakes a few times per frame instead of thirty. A frame that
+// took longer already still rests 1 ms.
 void pace_frame()
 {
-  do platform.rest(1);
-  while (tick_counter < FRAME_MILLISECONDS);
+  const int remaining = FRAME_MILLISECONDS - tick_counter;
+  platform.rest(remaining > 1 ? remaining : 1);
+  while (tick_counter < FRAME_MILLISECONDS) platform.rest(1);
   tick_counter = 0;
 }
 
@@ -155,7 +161,8 @@ void draw_player_half(int player)
 void run_frame()
 {
   pace_frame();
-  blit(back_buffer, screen, PRESENT_LEFT, 0, PRESENT_LEFT, 0, 665, 480);
+  blit(back_buffer, game_screen, PRESENT_LEFT, 0, PRESENT_LEFT, 0, 665, 480);
+  present_screen();
   for (int player = 0; player < 2; player++) draw_player_half(player);
   run_hud();
 }

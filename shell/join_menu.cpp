@@ -8,6 +8,7 @@
 #include "board/supply.h"
 #include "control/bindings.h"
 #include "control/settings_screen.h"
+#include "shell/display.h"
 #include "shell/global_bitmaps.h"
 #include "shell/main_loop.h"
 #include "shell/platform.h"
@@ -58,11 +59,12 @@ bool steer_with_mouse(int player)
   platform.set_mouse_speed(3, 3);
   int &selection = menu_selection[player];
   const int y0 = entry_y(selection);
-  if (y0 - 2 > mouse_y && selection != 0) {
+  const int pointer_y = platform.pointer_y();
+  if (y0 - 2 > pointer_y && selection != 0) {
     selection--;
     menu_key_guard[player] = 0;
   }
-  if (y0 + 2 < mouse_y && selection <= ENTRY_COUNT - 2) {
+  if (y0 + 2 < pointer_y && selection <= ENTRY_COUNT - 2) {
     selection++;
     menu_key_guard[player] = 0;
   }
@@ -134,7 +136,8 @@ bool confirm_entry(int player)
     }
     // The settings screen draws over the whole screen: the background is laid again after.
     run_control_settings();
-    draw_sprite(screen, item_bitmap(ITEM_BACKGROUND), 0, 0);
+    draw_sprite(game_screen, item_bitmap(ITEM_BACKGROUND), 0, 0);
+    present_screen();
     menu_key_guard[player] = 0;
     break;
   }

@@ -11,6 +11,7 @@
 #include "board/supply.h"
 #include "control/bindings.h"
 #include "control/input.h"
+#include "shell/display.h"
 #include "shell/frame_driver.h"
 #include "shell/global_bitmaps.h"
 #include "shell/join_menu.h"
@@ -50,24 +51,23 @@ void toggle_music()
   music_on = !music_on;
 }
 
-// Switches between full screen and a window. When the other mode cannot be had, the game
-// goes back to the mode it had, and failing that to any window at all: it never goes on
-// without a screen.
+// Switches between full screen (640 x 480) and the window (stretched by its factor). When the
+// other mode cannot be had, the game goes back to the mode it had, and failing that to the
+// smallest window: it never goes on without a screen. The new screen shows the background.
 void toggle_screen_mode()
 {
-  const int wanted = windowed ? GFX_AUTODETECT_FULLSCREEN : GFX_AUTODETECT_WINDOWED;
-  const int previous = windowed ? GFX_AUTODETECT_WINDOWED : GFX_AUTODETECT_FULLSCREEN;
-  if (platform.set_gfx_mode(wanted, SCREEN_WIDTH, SCREEN_HEIGHT) == 0) {
+  if (set_display_mode(!windowed, window_scale)) {
     windowed = !windowed;
-  } else if (platform.set_gfx_mode(previous, SCREEN_WIDTH, SCREEN_HEIGHT) != 0) {
-    if (platform.set_gfx_mode(GFX_AUTODETECT_WINDOWED, SCREEN_WIDTH, SCREEN_HEIGHT) != 0) {
+  } else if (!set_display_mode(windowed, window_scale)) {
+    if (!set_display_mode(true, 1)) {
       report_fatal("Korvanta lost its screen and could not get one back:\n%s\n", allegro_error);
       exit(1);
     }
     windowed = true;
   }
   select_font_palette();
-  draw_sprite(screen, item_bitmap(ITEM_BACKGROUND), 0, 0);
+  draw_sprite(game_screen, item_bitmap(ITEM_BACKGROUND), 0, 0);
+  present_screen();
 }
 
 bool any_bound_key_down(int player)
@@ -154,7 +154,8 @@ void run_player_steps()
 
 bool ask_quit_question()
 {
-  masked_blit(item_bitmap(ITEM_QUIT_QUESTION), screen, 0, 0, 196, 120, 248, 55);
+  masked_blit(item_bitmap(ITEM_QUIT_QUESTION), game_screen, 0, 0, 196, 120, 248, 55);
+  present_screen();
   platform.rest(200);
   platform.clear_keybuf();
   for (;;) {

@@ -10,6 +10,9 @@ struct Platform {
   void (*play_sample)(int item, int volume, int pan, int frequency);
   void (*play_music)();   // the background music, looped
   void (*stop_music)();
+  // The pointer in game pixels, whatever the factor the screen is stretched by.
+  int (*pointer_x)();
+  int (*pointer_y)();
   void (*position_mouse)(int x, int y);
   void (*set_mouse_speed)(int x_speed, int y_speed);
   void (*set_mouse_range)(int x1, int y1, int x2, int y2);
@@ -19,6 +22,9 @@ struct Platform {
 
 // Starts as the real library; tests replace members.
 extern Platform platform;
+
+// The real library, for the tests of what the game's side of the seam asks of it.
+extern const Platform library_platform;
 
 // The pan that places a sound on a player's side of the screen.
 inline int player_pan(int player) { return 20 + 235 * player; }

@@ -3,6 +3,7 @@
 #include <allegro.h>
 
 #include "board/board.h"
+#include "shell/display.h"
 #include "shell/global_bitmaps.h"
 #include "shell/resources.h"
 #include "shell/startup.h"
@@ -111,5 +112,6 @@ void prepare_play_screen()
       draw_sprite(background_buffer, lamp_socket_sprite, PLAYER_X_STEP * player + SOCKET_X,
                   SOCKET_TOP + TILE_SIZE * row);
 
-  draw_sprite(screen, item_bitmap(ITEM_BACKGROUND), 0, 0);
+  draw_sprite(game_screen, item_bitmap(ITEM_BACKGROUND), 0, 0);
+  present_screen();
 }

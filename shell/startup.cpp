@@ -3,6 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "shell/display.h"
 #include "shell/global_bitmaps.h"
 #include "shell/main_loop.h"
 #include "shell/platform.h"
@@ -31,18 +32,27 @@ void count_millisecond()
 
 void timer_tick() { count_millisecond(); }
 
-// Full screen first, as the game is meant to be played; a machine that has no 640 x 480
-// full-screen mode still gets a window.
+// With a window of 640 x 480, full screen first, as the game is meant to be played; a
+// machine that has no 640 x 480 full-screen mode still gets a window. A desktop with room for
+// a larger window gets that first, since there a 640 x 480 mode switch often fails; full
+// screen and the small window remain if it cannot be had.
 bool open_screen()
 {
+  struct Mode {
+    bool in_window;
+    int factor;
+  };
   set_color_depth(16);
-  if (platform.set_gfx_mode(GFX_AUTODETECT_FULLSCREEN, SCREEN_WIDTH, SCREEN_HEIGHT) == 0) {
-    windowed = false;
-    return true;
-  }
-  if (platform.set_gfx_mode(GFX_AUTODETECT_WINDOWED, SCREEN_WIDTH, SCREEN_HEIGHT) == 0) {
-    windowed = true;
-    return true;
+  create_game_screen();
+  if (window_scale == 0) window_scale = desktop_scale();
+
+  const Mode modes[] = {{true, window_scale}, {false, 1}, {true, 1}};
+  for (int i = window_scale == 1 ? 1 : 0; i < 3; i++) {
+    const Mode &mode = modes[i];
+    if (set_display_mode(mode.in_window, mode.factor)) {
+      windowed = mode.in_window;
+      return true;
+    }
   }
   return false;
 }
@@ -110,9 +120,10 @@ bool initialise_game()
 
 void show_goodbye_screen()
 {
-  clear_bitmap(screen);
-  textout_centre_ex(screen, font_messages, "Thank you for playing!", 320, 200,
+  clear_bitmap(game_screen);
+  textout_centre_ex(game_screen, font_messages, "Thank you for playing!", 320, 200,
                     makecol(255, 255, 255), -1);
+  present_screen();
 
   tick_counter = 0;
   platform.rest(500);

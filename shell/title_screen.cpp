@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "control/settings_screen.h"
+#include "shell/display.h"
 #include "shell/global_bitmaps.h"
 #include "shell/platform.h"
 #include "shell/resources.h"
@@ -36,7 +37,11 @@ constexpr int HIGHLIGHT_W = 157, HIGHLIGHT_H = 36, HIGHLIGHT_X = 350;
 
 int highlight_y(int selection) { return 185 + 43 * selection; }
 
-void present() { blit(back_buffer, screen, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT); }
+void present()
+{
+  blit(back_buffer, game_screen, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+  present_screen();
+}
 
 void draw_menu_picture()
 {

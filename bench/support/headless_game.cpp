@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "shell/display.h"
 #include "shell/global_bitmaps.h"
 #include "shell/platform.h"
 #include "shell/prerender.h"
@@ -23,6 +24,7 @@ int no_key() { return 0; }
 void no_keybuf() {}
 void no_sample(int, int, int, int) {}
 void no_music() {}
+int no_pointer() { return 0; }
 void no_mouse(int, int) {}
 void no_mouse_range(int, int, int, int) {}
 int no_mode_change(int, int, int) { return 0; }
@@ -46,8 +48,9 @@ bool start()
   font_points = item_font(ITEM_FONT_POINTS);
   create_global_bitmaps();
   screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
-  platform = {no_wait,  no_key,   no_keybuf,      no_sample,     no_music,
-              no_music, no_mouse, no_mouse,       no_mouse_range, no_mode_change};
+  create_game_screen();
+  platform = {no_wait,    no_key,     no_keybuf, no_sample, no_music,       no_music,
+              no_pointer, no_pointer, no_mouse,  no_mouse,  no_mouse_range, no_mode_change};
   prepare_play_screen();
   return true;
 }

@@ -2,6 +2,7 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include "shell/display.h"
 #include "shell/frame_driver.h"
 #include "shell/global_bitmaps.h"
 #include "shell/join_menu.h"
@@ -37,7 +38,7 @@ protected:
 
 TEST_F(FrameDriver, PacesTo33MillisecondsAndPresentsAllButTheLeftmost15Columns)
 {
-  clear_to_color(screen, makecol(0, 0, 255));
+  clear_to_color(game_screen, makecol(0, 0, 255));
   clear_to_color(back_buffer, makecol(255, 0, 0));
   run_frame();
   EXPECT_EQ(fake.now_ms, 33);

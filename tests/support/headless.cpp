@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "shell/display.h"
 #include "shell/global_bitmaps.h"
 #include "shell/platform.h"
 #include "shell/resources.h"
@@ -60,13 +61,17 @@ const Platform FAKE_PLATFORM = {
   [](int item, int volume, int pan, int frequency) { fake.sounds.push_back({item, volume, pan, frequency}); },
   [] { fake.music_starts++; },
   [] { fake.music_stops++; },
+  [] { return int(mouse_x); },
+  [] { return int(mouse_y); },
   [](int x, int y) { mouse_x = x; mouse_y = y; },
   [](int x_speed, int y_speed) { fake.mouse_speed_x = x_speed; fake.mouse_speed_y = y_speed; },
   [](int x1, int y1, int x2, int y2) {
     fake.mouse_range[0] = x1, fake.mouse_range[1] = y1, fake.mouse_range[2] = x2, fake.mouse_range[3] = y2;
   },
-  [](int card, int, int) {
-    return std::count(fake.failing_gfx_cards.begin(), fake.failing_gfx_cards.end(), card) ? -1 : 0;
+  [](int card, int width, int height) {
+    if (std::count(fake.failing_gfx_cards.begin(), fake.failing_gfx_cards.end(), card)) return -1;
+    fake.mode_card = card, fake.mode_width = width, fake.mode_height = height;
+    return 0;
   },
   fake_readkey,
 };
@@ -84,6 +89,7 @@ public:
     font_points = item_font(ITEM_FONT_POINTS);
     create_global_bitmaps();
     screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
+    create_game_screen();
     platform = FAKE_PLATFORM;
   }
 };

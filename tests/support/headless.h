@@ -28,6 +28,7 @@ struct FakePlatform {
   int mouse_speed_x = 0, mouse_speed_y = 0;
   int mouse_range[4] = {0, 0, 0, 0};
   std::vector<int> failing_gfx_cards;  // cards whose mode cannot be set
+  int mode_card = 0, mode_width = 0, mode_height = 0;  // the last mode that was set
 };
 
 extern FakePlatform fake;

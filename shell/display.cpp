@@ -1,0 +1,68 @@
+#include "shell/display.h"
+
+#include "shell/global_bitmaps.h"
+#include "shell/platform.h"
+
+BITMAP *game_screen = nullptr;
+int scale_factor = 1;
+int window_scale = 0;
+
+namespace {
+
+// A window's borders and title bar, and a desktop's panels, take this much beside it.
+constexpr int FRAME_ROOM_X = 16;
+constexpr int FRAME_ROOM_Y = 80;
+
+}  // namespace
+
+int fitting_scale(int desktop_width, int desktop_height)
+{
+  for (int factor = MAX_SCALE; factor > 1; factor--)
+    if (SCREEN_WIDTH * factor + FRAME_ROOM_X <= desktop_width &&
+        SCREEN_HEIGHT * factor + FRAME_ROOM_Y <= desktop_height)
+      return factor;
+  return 1;
+}
+
+int desktop_scale()
+{
+  int width = 0, height = 0;
+  if (get_desktop_resolution(&width, &height) != 0) return 1;
+  return fitting_scale(width, height);
+}
+
+void create_game_screen()
+{
+  if (!game_screen) {
+    game_screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
+    clear_bitmap(game_screen);
+  }
+}
+
+bool set_display_mode(bool in_window, int factor)
+{
+  if (!in_window || factor < 1) factor = 1;  // full screen, or a window not yet sized
+  const int card = in_window ? GFX_AUTODETECT_WINDOWED : GFX_AUTODETECT_FULLSCREEN;
+  if (platform.set_gfx_mode(card, SCREEN_WIDTH * factor, SCREEN_HEIGHT * factor) != 0)
+    return false;
+  scale_factor = factor;
+  present_screen();
+  return true;
+}
+
+// At factor 1 a plain copy, exactly what the game composed. stretch_blit picks the nearest
+// source pixel, so a whole factor makes each game pixel a clean square, without blur.
+void present_screen()
+{
+  if (scale_factor == 1)
+    blit(game_screen, screen, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+  else
+    stretch_blit(game_screen, screen, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT, 0, 0,
+                 SCREEN_WIDTH * scale_factor, SCREEN_HEIGHT * scale_factor);
+}
+
+int to_game_pixels(int screen_pixels) { return screen_pixels / scale_factor; }
+
+// The middle of the game pixel's square, so that reading the pointer back gives the same
+// game pixel whatever rounding the pointer's driver does.
+int to_screen_pixels(int game_pixels) { return game_pixels * scale_factor + scale_factor / 2; }

@@ -1,0 +1,60 @@
+# The window at twice the size: --help names the option, --scale 2 on a large desktop opens a
+# 1280 x 960 window showing every game pixel as a 2 x 2 square, and the mouse, read in game
+# pixels, steers Player 1's join menu one entry per push as at the normal size.
+source "$(dirname "$0")/lib.sh" "$@"
+
+# The command line is read before the library starts: no display is needed.
+usage=$("$GAME" --help) || fail "--help did not exit with 0"
+grep -q -- "--scale N" <<<"$usage" || fail "--help does not name --scale N: $usage"
+"$GAME" --scale 4 2>"$WORK/refused"
+[ $? = 2 ] && grep -q "scale" "$WORK/refused" || fail "--scale 4 was not refused with exit code 2"
+
+start_display 1600x1200
+# Player 1 on mouse1, the other controls as by default.
+printf "$(printf '\\%03o' 1 1 4 23 19 28 29 30 32 82 83 84 85 77 79 81 80 1 0)" > "$WORK/run/korvanta.cfg"
+start_game --scale 2
+
+geometry=$(xdotool getwindowgeometry "$WINDOW")
+grep -q "Geometry: 1280x960" <<<"$geometry" || fail "the window is not 1280 x 960: $geometry"
+read -r LEFT TOP < <(sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p' <<<"$geometry")
+
+# The screen pixel at the top-left of game pixel (x, y)'s square.
+game_pixel() { pixel $((LEFT + 2 * $1)) $((TOP + 2 * $2)); }
+
+# The title menu's highlight beside its first entry, at twice its coordinates, whole squares.
+hold_key space
+for _ in $(seq 50); do
+  [ "$(game_pixel 351 186)" != "0,0,0" ] && break
+  sleep 0.2
+done
+shot scaled_title
+[ "$(game_pixel 351 186)" != "0,0,0" ] || fail "no highlight at twice its place"
+corner=$(pixel $((LEFT + 703)) $((TOP + 373)))
+[ "$corner" = "$(game_pixel 351 186)" ] || fail "a game pixel is not a 2 x 2 square"
+
+# The entries of Player 1's join menu under the bright inner line of the highlight.
+lit_entries() {
+  screenshot "$WORK/join.png"
+  for entry in 0 1 2 3 4; do
+    convert "$WORK/join.png" -crop "1x1+$((LEFT + 76))+$((TOP + 2 * (142 + 33 * entry)))" -depth 8 txt:- |
+      sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p' |
+      awk -v entry=$entry '$1 + $2 + $3 > 350 { printf "%d ", entry }'
+  done
+}
+
+# The library follows the pointer's travel, not where it lies: a push of 16 screen pixels is
+# 8 game pixels past the entry, a step; one of 4 stays within the menu's dead zone of 2.
+push() { xdotool mousemove_relative -- 0 "$1"; sleep 0.6; }
+hold_key Return
+sleep 1.5
+[ "$(lit_entries)" = "0 " ] || fail "the join menu does not rest on its first entry: $(lit_entries)"
+push 4
+[ "$(lit_entries)" = "0 " ] || fail "2 game pixels moved the highlight: $(lit_entries)"
+push 16
+[ "$(lit_entries)" = "1 " ] || fail "a push down did not move to the second entry: $(lit_entries)"
+push 16
+[ "$(lit_entries)" = "2 " ] || fail "a second push did not move to the third entry: $(lit_entries)"
+push -16
+shot scaled_join_menu
+[ "$(lit_entries)" = "1 " ] || fail "a push up did not move back to the second entry: $(lit_entries)"
+echo "1 passed, 0 failed"

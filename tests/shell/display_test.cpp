@@ -1,0 +1,134 @@
+// The display: the frame composed at 640 x 480 reaches the screen unchanged at factor 1 and as
+// squares of whole pixels at larger factors; the pointer reads in game pixels; the window's
+// factor fits the desktop; F2 switches between the window and 640 x 480 full screen.
+#include <allegro.h>
+#include <gtest/gtest.h>
+
+#include "shell/display.h"
+#include "shell/frame_driver.h"
+#include "shell/global_bitmaps.h"
+#include "shell/main_loop.h"
+#include "shell/platform.h"
+#include "shell/prerender.h"
+#include "shell/startup.h"
+#include "tests/support/game_state.h"
+#include "tests/support/headless.h"
+
+namespace {
+
+constexpr int UNTOUCHED = 0x1234;  // a 16-bit colour no pattern below makes
+
+// A screen of the given factor's size in place of the headless one while a test runs.
+class Display : public ::testing::Test {
+protected:
+  void SetUp() override
+  {
+    reset_fake_platform();
+    reset_game_state();
+    prepare_play_screen();
+    headless_screen = screen;
+  }
+  void TearDown() override
+  {
+    if (screen != headless_screen) destroy_bitmap(screen);
+    screen = headless_screen;
+    scale_factor = 1;
+    window_scale = 0;
+    windowed = false;
+  }
+  void use_screen_of_factor(int factor)
+  {
+    if (screen != headless_screen) destroy_bitmap(screen);
+    screen = create_bitmap(SCREEN_WIDTH * factor, SCREEN_HEIGHT * factor);
+    clear_to_color(screen, UNTOUCHED);
+    scale_factor = factor;
+  }
+  BITMAP *headless_screen = nullptr;
+};
+
+// Neighbouring pixels differ, so that a copy shifted or blurred by one pixel shows.
+int pattern(int x, int y, int seed) { return ((x * 7 + y * 13 + seed) * 2654435761u >> 16) & 0xfff0; }
+
+// What one frame shows: the back buffer as composed, and the leftmost columns as they were.
+BITMAP *frame_to_show(int seed)
+{
+  BITMAP *expected = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
+  for (int y = 0; y < SCREEN_HEIGHT; y++)
+    for (int x = 0; x < SCREEN_WIDTH; x++) putpixel(back_buffer, x, y, pattern(x, y, seed));
+  clear_to_color(game_screen, makecol(0, 0, 255));
+  blit(back_buffer, expected, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+  rectfill(expected, 0, 0, 14, SCREEN_HEIGHT - 1, makecol(0, 0, 255));
+  return expected;
+}
+
+}  // namespace
+
+TEST_F(Display, TheScreenShowsTheComposedFrameWithEachGamePixelASquareOfTheFactor)
+{
+  for (int factor = 1; factor <= MAX_SCALE; factor++) {
+    use_screen_of_factor(factor);
+    BITMAP *expected = frame_to_show(factor);
+    run_frame();
+    int wrong = 0;
+    for (int y = 0; y < SCREEN_HEIGHT * factor; y++)
+      for (int x = 0; x < SCREEN_WIDTH * factor; x++)
+        if (getpixel(screen, x, y) != getpixel(expected, x / factor, y / factor) && wrong++ < 3)
+          ADD_FAILURE() << "factor " << factor << ": screen pixel " << x << ", " << y;
+    EXPECT_EQ(wrong, 0) << "pixels wrong at factor " << factor;
+    destroy_bitmap(expected);
+  }
+}
+
+TEST_F(Display, ThePointerIsReadAndPlacedInGamePixels)
+{
+  for (int factor = 1; factor <= MAX_SCALE; factor++) {
+    scale_factor = factor;
+    // The pointer anywhere in a game pixel's square reads as that game pixel.
+    mouse_x = 150 * factor + factor - 1;
+    mouse_y = 49 * factor;
+    EXPECT_EQ(library_platform.pointer_x(), 150) << "factor " << factor;
+    EXPECT_EQ(library_platform.pointer_y(), 49) << "factor " << factor;
+    // A pointer placed on a game pixel reads back as that pixel.
+    for (int x = 0; x < SCREEN_WIDTH; x++) {
+      mouse_x = to_screen_pixels(x);
+      ASSERT_EQ(library_platform.pointer_x(), x) << "factor " << factor;
+    }
+  }
+}
+
+TEST_F(Display, TheWindowTakesTheLargestFactorThatFitsTheDesktopWithItsFrame)
+{
+  const struct { int width, height, factor; } desktops[] = {
+      {640, 480, 1},   {1024, 768, 1},   {1280, 1024, 1}, {1366, 768, 1},  {1600, 1200, 2},
+      {1920, 1080, 2}, {2560, 1440, 2}, {1980, 1520, 3}, {3840, 2160, 3}, {7680, 4320, 3}};
+  for (const auto &desktop : desktops)
+    EXPECT_EQ(fitting_scale(desktop.width, desktop.height), desktop.factor)
+        << desktop.width << " x " << desktop.height;
+}
+
+TEST_F(Display, StartUpPrefersALargerWindowAndF2SwitchesItWithFullScreenAtFactorOne)
+{
+  use_screen_of_factor(2);
+  window_scale = 2;
+  ASSERT_TRUE(open_screen());
+  EXPECT_TRUE(windowed);
+  EXPECT_EQ(fake.mode_width * 1000 + fake.mode_height, 1280 * 1000 + 960);
+  EXPECT_EQ(scale_factor, 2);
+
+  key[KEY_F2] = 1;
+  global_key_guard = 30;
+  handle_function_keys();
+  EXPECT_FALSE(windowed);
+  EXPECT_EQ(fake.mode_width * 1000 + fake.mode_height, 640 * 1000 + 480);
+  EXPECT_EQ(scale_factor, 1);
+  global_key_guard = 30;
+  handle_function_keys();
+  EXPECT_TRUE(windowed);
+  EXPECT_EQ(scale_factor, 2);
+
+  // Without the large window, full screen comes first and then the small window.
+  fake.failing_gfx_cards = {GFX_AUTODETECT_WINDOWED};
+  ASSERT_TRUE(open_screen());
+  EXPECT_FALSE(windowed);
+  EXPECT_EQ(scale_factor, 1);
+}
