@@ -6,6 +6,7 @@
 
 #include "control/config_file.h"
 #include "scores/high_scores.h"
+#include "shell/data_paths.h"
 #include "shell/global_bitmaps.h"
 #include "shell/main_loop.h"
 #include "shell/platform.h"
@@ -16,6 +17,7 @@
 
 int main()
 {
+  if (!settle_in_data_folders()) return 1;
   srand(static_cast<unsigned>(time(nullptr)));
   expected_resource_digest = BUILT_RESOURCE_DIGEST;
   if (initialise_game()) return 1;
