@@ -7,6 +7,7 @@
 #include "control/config_file.h"
 #include "scores/high_scores.h"
 #include "shell/command_line.h"
+#include "shell/data_paths.h"
 #include "shell/global_bitmaps.h"
 #include "shell/main_loop.h"
 #include "shell/platform.h"
@@ -19,6 +20,8 @@ int main(int argc, char *argv[])
 {
   const int early_exit = take_command_line(argc, argv);
   if (early_exit >= 0) return early_exit;
+  // After the command line, so that --help creates no folder.
+  if (!settle_in_data_folders()) return 1;
   srand(static_cast<unsigned>(time(nullptr)));
   expected_resource_digest = BUILT_RESOURCE_DIGEST;
   if (initialise_game()) return 1;

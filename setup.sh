@@ -17,8 +17,8 @@ case "$mode" in
 esac
 
 build_packages=(build-essential cmake pkg-config liballegro4-dev freepats libfreetype-dev
-                fonts-dejavu-core libgtest-dev libbenchmark-dev)
-test_packages=(xvfb xdotool x11-apps x11-utils imagemagick)
+                fonts-dejavu-core zlib1g-dev libgtest-dev libbenchmark-dev)
+test_packages=(xvfb xdotool x11-apps x11-utils imagemagick dpkg-dev)
 packages=("${build_packages[@]}")
 [ "$mode" = test ] && packages+=("${test_packages[@]}")
 [ "$mode" = fuzz ] && packages+=(clang)

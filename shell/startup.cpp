@@ -3,6 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "shell/data_paths.h"
 #include "shell/display.h"
 #include "shell/global_bitmaps.h"
 #include "shell/main_loop.h"
@@ -19,8 +20,6 @@ FONT *font_messages;
 FONT *font_points;
 
 namespace {
-
-const char RESOURCE_FILE[] = "korvanta.dat";
 
 void count_millisecond()
 {
@@ -89,6 +88,7 @@ bool initialise_game()
     return true;
   }
 
+  choose_patch_set();
   if (install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, "") != 0) {
     set_gfx_mode(GFX_TEXT, 0, 0, 0, 0);
     report_fatal("Error initialising sound system\n%s\n", allegro_error);
@@ -97,10 +97,11 @@ bool initialise_game()
 
   // The library's loader crashes on a file cut short or with changed bytes, so a file that
   // is not the one the build packed is never given to it: it counts as missing.
-  if (resource_file_intact(RESOURCE_FILE, expected_resource_digest))
-    game_data = load_resource_file(RESOURCE_FILE);  // also selects the fonts' palette
+  const char *resource_file = resource_file_path().c_str();
+  if (resource_file_intact(resource_file, expected_resource_digest))
+    game_data = load_resource_file(resource_file);  // also selects the fonts' palette
   if (!game_data) {
-    report_fatal("file not found: korvanta.dat");
+    report_fatal("file not found: %s", resource_file);
     return true;
   }
 

@@ -1,0 +1,82 @@
+# The Debian package: made by cpack from the build, unpacked into a scratch root, it holds the
+# game and its files where they belong and no more, asks for the libraries the game links, and
+# its game runs from an unrelated folder: it reads its resources from the unpacked data folder,
+# plays its music from the installed patch set, and keeps its controls and table in the user's
+# data folder (~/.local/share/korvanta, made on this first start), writing nothing elsewhere.
+source "$(dirname "$0")/lib.sh" "$@"
+ROOT=$WORK/root
+ELSEWHERE=$WORK/elsewhere
+USER_FOLDER=$HOME/.local/share/korvanta
+mkdir -p "$ROOT" "$ELSEWHERE"
+
+cpack -G DEB -B "$WORK/package" --config "$BUILD_DIR/CPackConfig.cmake" >"$WORK/cpack.log" 2>&1 ||
+  fail "cpack failed: $(tail -n 20 "$WORK/cpack.log")"
+deb=$(ls "$WORK"/package/korvanta_*.deb 2>/dev/null | head -n 1)
+[ -n "$deb" ] || fail "cpack made no korvanta .deb: $(ls "$WORK/package")"
+dpkg-deb -x "$deb" "$ROOT" || fail "the package does not unpack"
+
+# The layout, and nothing from the build but the game itself.
+expected="usr/bin/korvanta
+usr/share/applications/korvanta.desktop
+usr/share/icons/hicolor/128x128/apps/korvanta.png
+usr/share/icons/hicolor/256x256/apps/korvanta.png
+usr/share/icons/hicolor/48x48/apps/korvanta.png
+usr/share/icons/hicolor/64x64/apps/korvanta.png
+usr/share/korvanta/korvanta.dat
+usr/share/korvanta/patches.dat
+usr/share/man/man6/korvanta.6.gz"
+found=$(cd "$ROOT" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
+[ "$found" = "$expected" ] || fail "the package holds:
+$found"
+cmp -s "$ROOT/usr/share/korvanta/korvanta.dat" "$BUILD_DIR/korvanta.dat" || fail "korvanta.dat is not the built one"
+[ "$(head -c 8 "$ROOT/usr/share/icons/hicolor/48x48/apps/korvanta.png" | od -An -tx1 | xargs)" = \
+  "89 50 4e 47 0d 0a 1a 0a" ] || fail "the icon is not a PNG file"
+grep -qx "Exec=korvanta" "$ROOT/usr/share/applications/korvanta.desktop" || fail "the desktop entry does not start korvanta"
+zcat "$ROOT/usr/share/man/man6/korvanta.6.gz" | grep -q "^\.SH FILES" || fail "the manual page has no FILES section"
+
+# Depends: what the game links, without the patch set's source, which only the build needs.
+depends=$(dpkg-deb -f "$deb" Depends)
+for library in liballegro4.4 libc6 libstdc++6; do
+  echo "$depends" | grep -q "\b$library\b" || fail "Depends lacks $library: $depends"
+done
+echo "$depends" | grep -q freepats && fail "Depends asks for freepats: $depends"
+[ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "the package's section is $(dpkg-deb -f "$deb" Section)"
+
+# The unpacked game, started from an unrelated folder with the default user data folder.
+unset XDG_DATA_HOME
+start_display
+(cd "$ELSEWHERE" && exec "$ROOT/usr/bin/korvanta" >"$WORK/stdout" 2>"$WORK/stderr") &
+GAME_PID=$!
+for _ in $(seq 100); do
+  [ -n "$(xdotool search --name '^Korvanta$' 2>/dev/null)" ] && break
+  kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before opening its window: $(cat "$WORK/stderr")"
+  sleep 0.1
+done
+wait_for_title_menu
+
+# Start-up has written both files, with the defaults, into the user's folder.
+for _ in $(seq 30); do
+  [ -s "$USER_FOLDER/korvanta.cfg" ] && [ -s "$USER_FOLDER/korvanta.hgh" ] && break
+  sleep 0.1
+done
+[ "$(stat -c %s "$USER_FOLDER/korvanta.cfg" 2>/dev/null)" = 19 ] || fail "no controls file in $USER_FOLDER"
+[ "$(stat -c %s "$USER_FOLDER/korvanta.hgh" 2>/dev/null)" = 110 ] || fail "no table file in $USER_FOLDER"
+
+# The music plays, so the library found the installed patch set: without one it has no MIDI
+# player, and the title screen's sound stays one unchanging silence value (whatever the
+# recorded format takes for silence), where music takes thousands of values.
+values=$(od -An -t u2 -v -w2 "$SOUND_FILE" | sort -u | wc -l)
+[ "$values" -gt 100 ] || fail "no music on the title screen: the sound takes $values values"
+
+# ESC on the title screen leaves; the goodbye screen ends by itself within two seconds.
+hold_key Escape
+for _ in $(seq 60); do kill -0 "$GAME_PID" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$GAME_PID" 2>/dev/null && fail "the game did not end within 6 seconds"
+wait "$GAME_PID"
+code=$?
+GAME_PID=
+[ "$code" = 0 ] || fail "the game exited with $code: $(cat "$WORK/stderr")"
+[ -z "$(ls -A "$ELSEWHERE")" ] || fail "the game wrote into its working directory: $(ls -A "$ELSEWHERE")"
+[ "$(ls -A "$USER_FOLDER" | LC_ALL=C sort | xargs)" = "korvanta.cfg korvanta.hgh" ] ||
+  fail "the user's folder holds: $(ls -A "$USER_FOLDER")"
+echo "1 passed, 0 failed"
