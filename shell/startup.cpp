@@ -10,26 +10,14 @@
 #include "shell/platform.h"
 #include "shell/resources.h"
 
-std::atomic<int> tick_counter{0};
-std::atomic<int> message_timer{0};
+MillisecondCounter tick_counter;
+MillisecondCounter message_timer;
 
 ResourceDigest expected_resource_digest;
 
 FONT *font_numbers;
 FONT *font_messages;
 FONT *font_points;
-
-namespace {
-
-void count_millisecond()
-{
-  tick_counter.fetch_add(1, std::memory_order_relaxed);
-  message_timer.fetch_add(1, std::memory_order_relaxed);
-}
-
-}  // namespace
-
-void timer_tick() { count_millisecond(); }
 
 // With a window of 640 x 480, full screen first, as the game is meant to be played; a
 // machine that has no 640 x 480 full-screen mode still gets a window. A desktop with room for
@@ -105,8 +93,6 @@ bool initialise_game()
     return true;
   }
 
-  install_int(timer_tick, 1);
-
   create_global_bitmaps();
   if (!global_bitmaps_complete()) {
     report_fatal("Korvanta could not create its pictures: not enough memory.\n");
@@ -129,6 +115,6 @@ void show_goodbye_screen()
   tick_counter = 0;
   platform.rest(500);
   platform.clear_keybuf();
-  // Poll in 1 ms steps rather than spinning: the timer thread keeps counting meanwhile.
+  // Poll in 1 ms steps rather than spinning.
   while (tick_counter <= 1999 && !platform.keypressed()) platform.rest(1);
 }

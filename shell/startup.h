@@ -1,17 +1,15 @@
 // Start-up, timing and shutdown: the library, the screen, sound, the resource file, the
-// 1 ms timer and the global bitmaps; and the goodbye screen at the end of a run.
+// millisecond counters and the global bitmaps; and the goodbye screen at the end of a run.
 #pragma once
 
 #include <allegro.h>
 
-#include <atomic>
-
+#include "shell/millisecond_counter.h"
 #include "shell/resource_check.h"
 
-// Milliseconds counted by the timer callback. The main thread reads them and sets them to
-// 0; only the timer thread adds to them.
-extern std::atomic<int> tick_counter;   // frame pacing and the goodbye screen
-extern std::atomic<int> message_timer;  // the control settings screen's error messages
+// Milliseconds since each was last set to 0.
+extern MillisecondCounter tick_counter;   // frame pacing and the goodbye screen
+extern MillisecondCounter message_timer;  // the control settings screen's error messages
 
 // The three fonts of the resource file, copied out once after loading.
 extern FONT *font_numbers;   // item 30: scores, table lines
@@ -21,8 +19,6 @@ extern FONT *font_points;    // item 32: the numbers on the point sprites
 // The size and checksum korvanta.dat must have. main gives the build's record before
 // start-up; until then it matches no file, so the game cannot start on an unchecked one.
 extern ResourceDigest expected_resource_digest;
-
-void timer_tick();
 
 // Sets the 640 x 480 16-bit screen, full screen or else in a window (and says which in
 // `windowed`). False when neither can be had.

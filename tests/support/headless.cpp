@@ -100,6 +100,8 @@ const auto *const environment = ::testing::AddGlobalTestEnvironment(new Headless
 void reset_fake_platform()
 {
   fake = FakePlatform{};
+  // The counters' clock stands still: only the fake rest moves them on.
+  millisecond_clock = [] { return int64_t{0}; };
   tick_counter = 0;
   message_timer = 0;
   memset(const_cast<char *>(key), 0, KEY_MAX);
