@@ -152,13 +152,17 @@ tile_at() {
     'r + g + b > 100')" -gt 300 ]
 }
 
-# How many cells of a player's board, from a row (1..13) down, hold a tile in a screenshot.
-board_tiles() {
+# The cells ("column row", one a line, in order) of a player's board, from a row (1..13)
+# down, that hold a tile in a screenshot.
+board_cells() {
   convert "$1" -crop "180x$((30 * (14 - $3)))+$((365 * $2 + 25))+$((30 * $3 + 20))" +repage \
-    -depth 8 txt:- | awk -F'[ ,:()]+' 'NR > 1 && $1 % 30 >= 3 && $1 % 30 < 27 &&
-      $2 % 30 >= 3 && $2 % 30 < 27 && $3 + $4 + $5 > 100 { n[int($1 / 30) " " int($2 / 30)]++ }
-      END { for (cell in n) if (n[cell] > 300) tiles++; print tiles + 0 }'
+    -depth 8 txt:- | awk -F'[ ,:()]+' -v first=$3 'NR > 1 && $1 % 30 >= 3 && $1 % 30 < 27 &&
+      $2 % 30 >= 3 && $2 % 30 < 27 && $3 + $4 + $5 > 100 { n[int($1 / 30) " " int($2 / 30) + first]++ }
+      END { for (cell in n) if (n[cell] > 300) print cell }' | sort -n -k2 -k1
 }
+
+# How many cells of a player's board, from a row down, hold a tile in a screenshot.
+board_tiles() { board_cells "$@" | wc -l; }
 
 # "column row" of Player 1's cursor: the top-left corner of its yellow frame on his board.
 cursor_cell() {
