@@ -27,7 +27,7 @@ same_boards() {
     [ "$(board_cells "$1" 0 1)" = "$(board_cells "$1" 1 1)" ]
 }
 # Both players hold their pause keys: the sixth toggle in a row leaves the game.
-both_leave() { xdotool keydown 5 keydown Prior sleep 1.6 keyup Prior keyup 5; sleep 0.5; }
+both_leave() { xdotool keydown 5 keydown Prior sleep 2.5 keyup Prior keyup 5; sleep 0.5; }
 
 shot menus
 press 1 0.5
@@ -43,7 +43,7 @@ shot alone
   fail "Player 2's menu went away although his game was refused"
 
 # Player 1 leaves his game; the refusal is over, and Player 2 starts a game for two.
-hold_key 5 1.6
+hold_key 5 2.5
 sleep 1.5
 press Delete 1.5
 shot two_players
