@@ -133,6 +133,37 @@ file_bytes() {
 # Ends a run without the quit question (quitting is tested in the session test).
 stop_game() { kill "$GAME_PID"; wait "$GAME_PID" 2>/dev/null; GAME_PID=; }
 
+# The sound recorded so far is not silence: the last megabyte of it (some seconds of 16-bit
+# stereo) strays from its mean by more than 1/100 of full scale (-40 dB) on average. The
+# library mixes unsigned, so silence is a run of 32768s, not of zeros.
+expect_sound() {
+  [ -s "$SOUND_FILE" ] || fail "no sound was recorded"
+  local level
+  level=$(tail -c 1000000 "$SOUND_FILE" | od -An -tu2 -v -w2 |
+    awk '{ sum += $1; squares += $1 * $1 } END { print int(sqrt(squares / NR - (sum / NR) ^ 2)) }')
+  [ "$level" -gt 330 ] || fail "the recorded sound is silent (its level is $level)"
+}
+
+# Whether cell (column, row) of a player's board in a screenshot holds a tile: the cell
+# without its rim, which no cursor frame reaches, is mostly bright. Player 1, row 13 unless
+# given.
+tile_at() {
+  [ "$(count_pixels "$1" "24x24+$((365 * ${4:-0} + 30 * $2 + 28))+$((30 * ${3:-13} + 23))" \
+    'r + g + b > 100')" -gt 300 ]
+}
+
+# The cells ("column row", one a line, in order) of a player's board, from a row (1..13)
+# down, that hold a tile in a screenshot.
+board_cells() {
+  convert "$1" -crop "180x$((30 * (14 - $3)))+$((365 * $2 + 25))+$((30 * $3 + 20))" +repage \
+    -depth 8 txt:- | awk -F'[ ,:()]+' -v first=$3 'NR > 1 && $1 % 30 >= 3 && $1 % 30 < 27 &&
+      $2 % 30 >= 3 && $2 % 30 < 27 && $3 + $4 + $5 > 100 { n[int($1 / 30) " " int($2 / 30) + first]++ }
+      END { for (cell in n) if (n[cell] > 300) print cell }' | sort -n -k2 -k1
+}
+
+# How many cells of a player's board, from a row down, hold a tile in a screenshot.
+board_tiles() { board_cells "$@" | wc -l; }
+
 # "column row" of Player 1's cursor: the top-left corner of its yellow frame on his board.
 cursor_cell() {
   xwd -root -silent | convert xwd:- -crop 180x390+25+50 +repage -depth 8 txt:- |

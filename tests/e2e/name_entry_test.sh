@@ -1,6 +1,6 @@
 # A one-player game from the join menu: the level count-in, blocks dropping column by column
 # until the board, left to itself, overflows; the score reaches a table of zeros, so it takes
-# a name, letter by letter, and the name is in korvanta.hgh afterwards.
+# a name, letter by letter, and the name is in korvanta.hgh afterwards. The music still plays.
 source "$(dirname "$0")/lib.sh" "$@"
 TABLE=$WORK/run/korvanta.hgh
 for _ in $(seq 10); do printf '...\0\0\0\0\0\0\0\0'; done > "$TABLE"
@@ -36,6 +36,7 @@ hold_key 1 0.1
 sleep 1
 [ "$(stat -c %s "$TABLE")" = 110 ] || fail "the table file has $(stat -c %s "$TABLE") bytes"
 [ "$(head -c 3 "$TABLE")" = '!"#' ] || fail "the table's first name is '$(head -c 3 "$TABLE")'"
+expect_sound
 hold_key Escape
 hold_key y
 expect_clean_exit

@@ -1,5 +1,7 @@
-# In a one-player game the movement keys carry the cursor, the turn key turns the tile
-# under it, and the pause key shows the pause picture and takes it away again.
+# A one-player game played for a while: the movement keys carry the cursor, with the drag key
+# held they carry the tile under it along, the turn key turns a tile, blocks keep landing, and
+# the pause key stops the game under the pause picture until its second press. The music
+# plays throughout.
 source "$(dirname "$0")/lib.sh" "$@"
 start_display
 start_game
@@ -19,10 +21,34 @@ screenshot "$WORK/moved.png"
 cursor_at "$WORK/moved.png" 4 9 && ! cursor_at "$WORK/moved.png" 3 10 ||
   fail "D and W did not bring the cursor from column 3, row 10 to column 4, row 9"
 
+# Holding the drag key while moving right carries the tile under the cursor into the empty
+# cell beside it. Blocks land column by column, so the cursor waits on column 4 of the bottom
+# row for its tile, whose right neighbour stays empty until the next block lands there; a try
+# that loses that race is made again a row higher.
+live_tile_at() {
+  xwd -root -silent | convert xwd:- -crop "24x24+$((30 * $1 + 28))+$((30 * $2 + 23))" -depth 8 txt:- |
+    awk -F'[ ,:()]+' 'NR > 1 && $3 + $4 + $5 > 100 { n++ } END { exit n > 300 ? 0 : 1 }'
+}
+hold_key s 1.2
+dragged=
+for row in 13 12 11; do
+  [ "$(cursor_cell)" = "4 $row" ] || fail "the cursor is not on column 4, row $row: $(cursor_cell)"
+  for _ in $(seq 40); do live_tile_at 4 $row && break; sleep 0.1; done
+  sleep 0.1  # the block has landed
+  xdotool keydown 1 sleep 0.1 keydown d sleep 0.15 keyup d sleep 0.05 keyup 1
+  sleep 0.3
+  screenshot "$WORK/dragged.png"
+  [ "$(cursor_cell)" = "5 $row" ] || fail "the cursor did not move right with the drag key held"
+  tile_at "$WORK/dragged.png" 5 $row || fail "the tile was not dragged from column 4, row $row"
+  ! tile_at "$WORK/dragged.png" 4 $row && dragged=yes && break
+  press a 0.25
+  press w 0.25
+done
+[ -n "$dragged" ] || fail "no tile could be dragged"
+
 # Bottom-row cells without their rims, which no cursor frame reaches. A tile that no
 # power reaches has no moving pattern: its picture stands still until it is turned.
 inside() { echo "24x24+$((30 * $1 + 28))+413"; }
-tile_at() { [ "$(count_pixels "$1" "$(inside "$2")" 'r + g + b > 100')" -gt 300 ]; }
 unpowered() {
   sleep 0.2
   screenshot "$WORK/still.png"
@@ -50,9 +76,23 @@ for try in 1 2 3; do
 done
 
 # The pause picture, a blue sign, stands over the board at (81, 170) until the second press.
+# Meanwhile no block lands: the rows below the sign keep their tiles; once resumed, blocks
+# land again.
 sign() { screenshot "$WORK/pause.png"; count_pixels "$WORK/pause.png" 60x30+90+175 'b > r + 60 && b > 100 && g < 120'; }
+lower_tiles() { screenshot "$WORK/board.png"; board_tiles "$WORK/board.png" 0 7; }
 press 5 0.4
 [ "$(sign)" -gt 800 ] || fail "no pause picture"
+paused_tiles=$(lower_tiles)
+for _ in 1 2; do
+  sleep 1.2
+  [ "$(lower_tiles)" = "$paused_tiles" ] || fail "a block landed during the pause"
+done
 press 5 0.4
 [ "$(sign)" -lt 50 ] || fail "the pause picture stayed after the second press"
+for _ in $(seq 10); do
+  [ "$(lower_tiles)" -gt "$paused_tiles" ] && break
+  sleep 0.5
+done
+[ "$(lower_tiles)" -gt "$paused_tiles" ] || fail "no block landed after the pause"
+expect_sound
 echo "1 passed, 0 failed"
