@@ -63,10 +63,8 @@ done
 [ "$(stat -c %s "$USER_FOLDER/korvanta.hgh" 2>/dev/null)" = 110 ] || fail "no table file in $USER_FOLDER"
 
 # The music plays, so the library found the installed patch set: without one it has no MIDI
-# player, and the title screen's sound stays one unchanging silence value (whatever the
-# recorded format takes for silence), where music takes thousands of values.
-values=$(od -An -t u2 -v -w2 "$SOUND_FILE" | sort -u | wc -l)
-[ "$values" -gt 100 ] || fail "no music on the title screen: the sound takes $values values"
+# player, and the title screen is silent.
+expect_sound
 
 # ESC on the title screen leaves; the goodbye screen ends by itself within two seconds.
 hold_key Escape
