@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "shell/display.h"
 #include "shell/platform.h"
 #include "shell/startup.h"
 
@@ -26,6 +27,7 @@ void start_fuzz_folder()
   if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) broken_promise("the library did not start");
   set_color_depth(16);
   screen = create_bitmap(640, 480);
+  create_game_screen();  // the readers' notices are drawn there, then shown
   // The readers' notices are drawn in the game's font; the library's own stands in for it.
   font_numbers = font_messages = font_points = font;
   platform.rest = [](unsigned int) {};
