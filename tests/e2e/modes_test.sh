@@ -59,8 +59,8 @@ shot two_players_blocks
 same_boards "$WORK/two_players_blocks.png" ||
   fail "the two boards differ in a game for two"
 
-# Back in the menus on their first entries, Player 2 goes two entries down and starts a versus game: no level, blocks
-# landing at once on both boards, the same on both.
+# Back in the menus on their first entries, Player 2 goes two entries down and starts a
+# versus game: no level, blocks landing at once on both boards, the same on both.
 both_leave
 press Down 0.4
 press Down 0.4
