@@ -18,7 +18,7 @@ esac
 
 build_packages=(build-essential cmake pkg-config liballegro4-dev freepats libfreetype-dev
                 fonts-dejavu-core zlib1g-dev libgtest-dev libbenchmark-dev)
-test_packages=(xvfb xdotool x11-apps x11-utils imagemagick dpkg-dev)
+test_packages=(xvfb xdotool x11-apps x11-utils imagemagick dpkg-dev file)
 packages=("${build_packages[@]}")
 [ "$mode" = test ] && packages+=("${test_packages[@]}")
 [ "$mode" = fuzz ] && packages+=(clang)
