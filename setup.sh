@@ -21,7 +21,8 @@ build_packages=(build-essential cmake pkg-config liballegro4-dev freepats libfre
 test_packages=(xvfb xdotool x11-apps x11-utils imagemagick dpkg-dev file)
 packages=("${build_packages[@]}")
 [ "$mode" = test ] && packages+=("${test_packages[@]}")
-[ "$mode" = fuzz ] && packages+=(clang)
+# libFuzzer's runtime is only recommended by clang, and recommendations are not installed.
+[ "$mode" = fuzz ] && packages+=(clang libclang-rt-dev)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -6,7 +6,8 @@
 # The fresh system is a debian:12 container when Docker works here, else a Debian 12 chroot
 # made by debootstrap (minbase, as small as the container image), run in mount and PID
 # namespaces of its own so that nothing it mounts or starts outlives it. Logs are kept in
-# $NEWCOMER_LOGS (default /tmp/korvanta-newcomer).
+# $NEWCOMER_LOGS (default /tmp/korvanta-newcomer). With NEWCOMER_CI=1 the same system then
+# runs CI's own script, .ci/run, as CI does on its fresh machines.
 set -euo pipefail
 [ "$(id -u)" -eq 0 ] || { echo "run it as root: it makes a Debian system from nothing" >&2; exit 2; }
 REPO=$(cd "$(dirname "$0")/.." && pwd)
@@ -30,6 +31,8 @@ cd /root/korvanta
 unset DISPLAY
 ./setup.sh play >/logs/play.out 2>/logs/play.err; echo $? >/logs/play.rc
 EOF
+[ "${NEWCOMER_CI:-0}" = 1 ] &&
+  echo 'bash .ci/run >/logs/ci.log 2>&1; echo $? >/logs/ci.rc' >>"$LOGS/newcomer.sh"
 
 run_in_docker() {
   docker run --rm -v "$WORK/korvanta:/root/korvanta" -v "$LOGS:/logs" debian:12 \
@@ -84,5 +87,14 @@ else
   echo "FAIL ./setup.sh play without a display: exit $(cat "$LOGS/play.rc"), stderr:"
   tail -n 20 "$LOGS/play.err"
   verdict=1
+fi
+if [ -f "$LOGS/ci.rc" ]; then
+  if [ "$(cat "$LOGS/ci.rc")" = 0 ]; then
+    echo "PASS .ci/run: $(grep -cE 'no finding' "$LOGS/ci.log") fuzz targets without a finding"
+  else
+    echo "FAIL .ci/run exited with $(cat "$LOGS/ci.rc"); its end:"
+    tail -n 30 "$LOGS/ci.log"
+    verdict=1
+  fi
 fi
 exit $verdict
