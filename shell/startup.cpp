@@ -99,10 +99,15 @@ bool initialise_game()
     return true;
   }
 
+  take_fonts();
+  return false;
+}
+
+void take_fonts()
+{
   font_numbers = item_font(ITEM_FONT_NUMBERS);
   font_messages = item_font(ITEM_FONT_MESSAGES);
   font_points = item_font(ITEM_FONT_POINTS);
-  return false;
 }
 
 void show_goodbye_screen()

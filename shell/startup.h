@@ -15,6 +15,8 @@ extern MillisecondCounter message_timer;  // the control settings screen's error
 extern FONT *font_numbers;   // item 30: scores, table lines
 extern FONT *font_messages;  // item 31: messages and names
 extern FONT *font_points;    // item 32: the numbers on the point sprites
+// Copies the three font handles out of the loaded resource file.
+void take_fonts();
 
 // The size and checksum korvanta.dat must have. main gives the build's record before
 // start-up; until then it matches no file, so the game cannot start on an unchecked one.

@@ -73,28 +73,27 @@ fi
 MINUTES=$((($(date +%s) - START + 59) / 60))
 
 verdict=0
-echo "Newcomer's check on $SYSTEM, about $MINUTES min; logs in $LOGS"
-if [ "$(cat "$LOGS/test.rc")" = 0 ]; then
-  echo "PASS ./setup.sh test: $(grep -E 'tests passed|tests failed' "$LOGS/test.log" | tail -n 1)"
-else
-  echo "FAIL ./setup.sh test exited with $(cat "$LOGS/test.rc"); its end:"
-  tail -n 30 "$LOGS/test.log"
-  verdict=1
-fi
-if [ "$(cat "$LOGS/play.rc")" = 1 ] && grep -qi 'display' "$LOGS/play.err"; then
-  echo "PASS ./setup.sh play without a display: exit 1, stderr: $(tr '\n' ' ' <"$LOGS/play.err")"
-else
-  echo "FAIL ./setup.sh play without a display: exit $(cat "$LOGS/play.rc"), stderr:"
-  tail -n 20 "$LOGS/play.err"
-  verdict=1
-fi
-if [ -f "$LOGS/ci.rc" ]; then
-  if [ "$(cat "$LOGS/ci.rc")" = 0 ]; then
-    echo "PASS .ci/run: $(grep -cE 'no finding' "$LOGS/ci.log") fuzz targets without a finding"
+# Reports one step: NAME, whether it passed, what to say if so, and the log whose end shows why
+# not.
+judge() {
+  if [ "$2" = yes ]; then
+    echo "PASS $1: $3"
   else
-    echo "FAIL .ci/run exited with $(cat "$LOGS/ci.rc"); its end:"
-    tail -n 30 "$LOGS/ci.log"
+    echo "FAIL $1; the end of $4:"
+    tail -n 30 "$4"
     verdict=1
   fi
+}
+echo "Newcomer's check on $SYSTEM, about $MINUTES min; logs in $LOGS"
+passed() { [ "$(cat "$LOGS/$1.rc")" = "$2" ] && echo yes || echo no; }
+judge "./setup.sh test" "$(passed test 0)" \
+  "$(grep -E 'tests passed|tests failed' "$LOGS/test.log" | tail -n 1)" "$LOGS/test.log"
+play_ok=$(passed play 1)
+grep -qi 'display' "$LOGS/play.err" || play_ok=no
+judge "./setup.sh play without a display (exit $(cat "$LOGS/play.rc"))" "$play_ok" \
+  "stderr: $(tr '\n' ' ' <"$LOGS/play.err")" "$LOGS/play.err"
+if [ -f "$LOGS/ci.rc" ]; then
+  judge ".ci/run" "$(passed ci 0)" "$(grep -c 'no finding' "$LOGS/ci.log") fuzz targets without a finding" \
+    "$LOGS/ci.log"
 fi
 exit $verdict

@@ -43,9 +43,7 @@ bool start()
     fprintf(stderr, "korvanta.dat, as built, must lie in the working folder\n");
     return false;
   }
-  font_numbers = item_font(ITEM_FONT_NUMBERS);
-  font_messages = item_font(ITEM_FONT_MESSAGES);
-  font_points = item_font(ITEM_FONT_POINTS);
+  take_fonts();
   create_global_bitmaps();
   screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
   create_game_screen();

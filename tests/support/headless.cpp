@@ -84,9 +84,7 @@ public:
     set_color_depth(16);
     game_data = load_resource_file("korvanta.dat");
     ASSERT_NE(game_data, nullptr) << "korvanta.dat must lie in the tests' working directory";
-    font_numbers = item_font(ITEM_FONT_NUMBERS);
-    font_messages = item_font(ITEM_FONT_MESSAGES);
-    font_points = item_font(ITEM_FONT_POINTS);
+    take_fonts();
     create_global_bitmaps();
     screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
     create_game_screen();
