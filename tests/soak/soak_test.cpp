@@ -3,7 +3,13 @@
 // otherwise), and every frame the game's values are checked against their ranges. Run it
 // from the build folder, where korvanta.dat lies:
 //   korvanta_soak [--frames N] [--seed S]   (or KORVANTA_SOAK_FRAMES, KORVANTA_SOAK_SEED)
-// The seed is printed first; giving it again replays the same run frame for frame.
+//                 [--digests FILE] [--short-levels] [--low-table]
+// The seed is printed first; giving it again replays the same run frame for frame. With
+// --digests it writes a fingerprint of the whole game after every frame into FILE, one line a
+// frame, and prints the last: two builds that write the same file played the same games.
+// --short-levels leaves at most two tiles to clear once a level is under way, so that the
+// level ends, their panels and the next levels are played through often; --low-table starts
+// with a table of zero scores, so that most games end in the name entry.
 #include <allegro.h>
 #include <stdlib.h>
 #include <unistd.h>
@@ -24,6 +30,7 @@
 #include "shell/player_slots.h"
 #include "tests/soak/invariants.h"
 #include "tests/soak/random_player.h"
+#include "tests/soak/state_digest.h"
 
 namespace {
 
@@ -35,13 +42,27 @@ constexpr int HIGH_SCORE_VISIT = 3;  // the join-menu entry of the high-score vi
 // What one game mode went through: a soak that never clears or never ends a game has not been
 // through the game.
 struct ModeCounts {
-  long games = 0, game_overs = 0, clears = 0;
+  long games = 0, game_overs = 0, clears = 0, levels = 0;
 };
 
 struct Soak {
   ModeCounts counts[4];  // by game mode 1..3
   long rounds = 0;
 };
+
+bool flag(int argc, char **argv, const char *option)
+{
+  for (int i = 1; i < argc; i++)
+    if (strcmp(argv[i], option) == 0) return true;
+  return false;
+}
+
+const char *text_setting(int argc, char **argv, const char *option)
+{
+  for (int i = 1; i + 1 < argc; i++)
+    if (strcmp(argv[i], option) == 0) return argv[i + 1];
+  return nullptr;
+}
 
 long setting(int argc, char **argv, const char *option, const char *variable, long otherwise)
 {
@@ -62,6 +83,7 @@ void count_frame(Soak &soak, const PlayerSlot (&before)[2], const int (&phase_be
     mode.games += was == STATE_JOIN_MENU && playing_a_game(now);
     mode.game_overs += was != now && (now == STATE_GAME_OVER || now == STATE_VERSUS_LOST);
     mode.clears += phase_before[p] != CLEAR_RUNNING && clear_phase[p] == CLEAR_RUNNING;
+    mode.levels += was != now && now == STATE_LEVEL_COMPLETE;
   }
 }
 
@@ -78,8 +100,8 @@ bool report(const Soak &soak, long frames, double seconds)
   bool enough = true;
   for (int m = MODE_ONE_PLAYER; m <= MODE_VERSUS; m++) {
     const ModeCounts &c = soak.counts[m];
-    printf("%-11s: %3ld games, %3ld game overs, %4ld clears\n", NAMES[m], c.games, c.game_overs,
-           c.clears);
+    printf("%-11s: %3ld games, %3ld game overs, %4ld clears, %3ld levels won\n", NAMES[m], c.games,
+           c.game_overs, c.clears, c.levels);
     if (c.game_overs == 0 || c.clears == 0) {
       printf("FAILED: %s never reached a game over or never cleared\n", NAMES[m]);
       enough = false;
@@ -102,6 +124,13 @@ int main(int argc, char **argv)
   printf("soak: %ld frames, seed %ld (replay with --seed %ld)\n", frames, seed, seed);
   fflush(stdout);
   if (!start_headless_game()) return 1;
+  const bool short_levels = flag(argc, argv, "--short-levels");
+  FILE *digests = nullptr;
+  unsigned long long last_digest = 0;
+  if (const char *path = text_setting(argc, argv, "--digests")) {
+    if (!(digests = fopen(path, "w"))) return 1;
+    record_platform_requests();
+  }
 
   // Name entries save the high-score table: into a folder of our own, not the build folder.
   char folder[] = "/tmp/korvanta-soak.XXXXXX";
@@ -112,6 +141,8 @@ int main(int argc, char **argv)
   RandomPlayer players[2] = {RandomPlayer(0, random), RandomPlayer(1, random)};
   reset_control_bindings();
   reset_high_scores();
+  if (flag(argc, argv, "--low-table"))
+    for (HighScoreEntry &row : high_scores) row.score = 0;
   enter_main_loop();
 
   Soak soak;
@@ -145,6 +176,10 @@ int main(int argc, char **argv)
       press(p, players[p].keys_for_frame(p == starter ? wanted_entry : -1));
     }
 
+    if (short_levels && game_mode != MODE_VERSUS)
+      for (PlayerSlot &slot : player_slots)
+        if (slot.state == STATE_PLAYING && slot.blocks_to_clear > 2) slot.blocks_to_clear = 2;
+
     PlayerSlot before[2];
     int phase_before[2];
     memcpy(before, player_slots, sizeof before);
@@ -154,6 +189,10 @@ int main(int argc, char **argv)
       return 1;
     }
     count_frame(soak, before, phase_before);
+    if (digests) {
+      last_digest = game_state_digest();
+      fprintf(digests, "%016llx\n", static_cast<unsigned long long>(last_digest));
+    }
     const std::string broken = broken_invariant();
     if (!broken.empty()) {
       printf("FAILED at frame %ld (seed %ld): %s\n", frame, seed, broken.c_str());
@@ -163,5 +202,10 @@ int main(int argc, char **argv)
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   std::filesystem::remove_all(folder);
+  if (digests) {
+    fclose(digests);
+    printf("the game's fingerprint after the last frame: %016llx\n",
+           static_cast<unsigned long long>(last_digest));
+  }
   return report(soak, frames, seconds) ? 0 : 1;
 }
