@@ -4,15 +4,16 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "base/command_line.h"
+#include "base/data_paths.h"
+#include "base/global_bitmaps.h"
+#include "base/platform.h"
+#include "base/resource_check.h"
+#include "base/resources.h"
 #include "control/config_file.h"
 #include "scores/high_scores.h"
-#include "shell/command_line.h"
-#include "shell/data_paths.h"
-#include "shell/global_bitmaps.h"
 #include "shell/main_loop.h"
-#include "shell/platform.h"
-#include "shell/resource_check.h"
-#include "shell/resources.h"
+#include "state/game_state.h"
 #include "shell/startup.h"
 #include "shell/title_screen.h"
 

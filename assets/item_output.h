@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/resources.h"
+#include "base/resources.h"
 
 constexpr int SAMPLE_RATE = 22050;
 

@@ -4,7 +4,7 @@
 
 #include <allegro.h>
 
-#include "shell/resources.h"
+#include "base/resources.h"
 
 int mask_colour();
 // A new 32-bit picture of the catalogue's size for the item, filled with a colour.

@@ -10,7 +10,7 @@
 #include "shell/frame_driver.h"
 #include "shell/join_menu.h"
 #include "shell/main_loop.h"
-#include "shell/player_slots.h"
+#include "state/game_state.h"
 
 namespace {
 

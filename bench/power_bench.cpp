@@ -9,6 +9,7 @@
 #include "board/board.h"
 #include "board/power.h"
 #include "shell/main_loop.h"
+#include "state/game_state.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "board/board.h"
 
-#include "shell/main_loop.h"
+#include "state/game_state.h"
 
 BoardCell board[2][BOARD_COLUMNS][BOARD_ROWS];
 FallingBlock falling_blocks[2];

@@ -17,6 +17,9 @@ constexpr int TILE_KINDS = 19;
 
 constexpr int TILE_EMPTY = 0;        // kinds 1..19 are tiles
 
+// Frames between the starts of two dropped blocks never fall below this through the speed-ups.
+constexpr int MIN_DROP_INTERVAL = 5;
+
 struct BoardCell {
   int x, y;          // screen position of the top-left corner, set by the board reset
   int y_offset;      // pixels drawn lower while sinking; 0 at rest

@@ -4,30 +4,24 @@
 
 #include <cstdlib>
 
+#include "base/global_bitmaps.h"
+#include "base/platform.h"
+#include "base/resources.h"
 #include "board/board.h"
+#include "board/player_states.h"
 #include "board/power.h"
-#include "shell/global_bitmaps.h"
-#include "shell/join_menu.h"
-#include "shell/main_loop.h"
-#include "shell/platform.h"
-#include "shell/player_slots.h"
-#include "shell/resources.h"
+#include "state/game_state.h"
 
 const int lamp_bonus_table[LAMP_BONUS_ENTRIES] = {0, 50, 100, 200, 400, 800, 1600, 2400, 3200, 4000};
 
 namespace {
 
 constexpr int CLEAR_VOLUME = 255, CLEAR_FREQUENCY = 1500;
-constexpr int VANISH_START = 14;
+constexpr int VANISH_START = VANISH_FRAMES;
 constexpr int PROTECTED_POINTS = 5;
 constexpr int FIVE_POINTS_SPRITE = 10;  // the points sprite of the cross, which shows 5
 constexpr int BIG_CLEAR = 15;           // smaller clears make the blocks come faster
 constexpr int TINY_CLEAR = 9;           // and these faster still
-constexpr int MIN_DROP_INTERVAL = 5;
-
-// The clear message's digits: 18 x 20 each, four places, leading zeros left out by shifting
-// the number left so that it stays centred.
-constexpr int DIGIT_WIDTH = 18, DIGIT_HEIGHT = 20;
 
 int map_at(int x, int y) { return _getpixel(power_maps[current_player], x, y); }
 
@@ -140,6 +134,8 @@ void render_clear_score()
   const int thousands = points / 1000, hundreds = points % 1000 / 100;
   const int tens = points % 100 / 10, units = points % 10;
 
+  // Four places; leading zeros are left out by shifting the number left, so that it stays
+  // centred.
   clear_to_color(message, makecol(255, 0, 255));
   const int shift = thousands != 0 ? 0 : hundreds != 0 ? -DIGIT_WIDTH / 2 : -DIGIT_WIDTH;
   if (thousands != 0) blit_digit(message, thousands, shift);
@@ -150,4 +146,42 @@ void render_clear_score()
   slot.message_alpha = 0;
   slot.message_direction = 1;
   slot.message_rise = 0;
+}
+
+void book_clear_points(int player)
+{
+  PlayerSlot &slot = player_slots[player];
+  slot.score += lamp_bonus(slot.clear_chain) + slot.clear_points;
+  powered_count[player] = 0;
+}
+
+bool end_clear_message(int player)
+{
+  PlayerSlot &slot = player_slots[player];
+  slot.clear_points = 0;
+  slot.clear_chain = 0;
+  if (slot.blocks_to_clear != 0) return false;
+  complete_level(player);
+  return true;
+}
+
+void end_clear(int player)
+{
+  if (clear_phase[player] == CLEAR_RUNNING) clear_phase[player] = CLEAR_NONE;
+}
+
+void wait_to_vanish(BoardCell &cell)
+{
+  if (cell.vanish_timer > VANISH_FRAMES) cell.vanish_timer--;
+}
+
+bool is_vanishing(const BoardCell &cell)
+{
+  return cell.vanish_timer >= 1 && cell.vanish_timer <= VANISH_FRAMES;
+}
+
+void advance_vanish(BoardCell &cell)
+{
+  cell.vanish_timer--;
+  if (cell.vanish_timer == 0) cell.kind = TILE_EMPTY;
 }

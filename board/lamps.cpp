@@ -5,13 +5,12 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "base/global_bitmaps.h"
+#include "base/platform.h"
+#include "base/resources.h"
 #include "board/board.h"
 #include "board/power.h"
-#include "shell/global_bitmaps.h"
-#include "shell/main_loop.h"
-#include "shell/platform.h"
-#include "shell/player_slots.h"
-#include "shell/resources.h"
+#include "state/game_state.h"
 
 namespace {
 
@@ -20,6 +19,7 @@ constexpr int LAMP_X = 213, LAMP_Y = 54;   // lamp i stands at (365p + 213, 30i 
 constexpr int GLOW_X = 205, GLOW_Y = 49;   // the glow and flash over a lamp being replaced
 constexpr int CHIP_X = 210, CHIP_Y = 62;   // the colour mark beside the lamp
 constexpr int CHIP_WIDTH = 4, CHIP_HEIGHT = 6;
+constexpr int COLUMN_TOP = 60, COLUMN_HEIGHT = 370;  // the strip of the colour marks
 constexpr int BURNT_SOCKET_X = 214;        // the background laid back over a burnt-out lamp
 
 constexpr int GLOW_STEP = 5;
@@ -67,7 +67,8 @@ void finish_replacement(int player, int row, RowLamp &lamp)
   lamp.shots_left = player_slots[player].state == STATE_GAME_OVER ? rand() % 30 + 5 : rand() % 5 + 2;
 }
 
-void fade_in_new_lamp(int player, int row, RowLamp &lamp)
+// The new lamp in its socket under the glow, and late in its fade-in the flash.
+void draw_new_lamp(int player, int row, const RowLamp &lamp)
 {
   const int x = PLAYER_X_STEP * player + GLOW_X, y = TILE_SIZE * row + GLOW_Y;
   masked_blit(new_lamp_sprites[lamp.replacement], back_buffer, 0, 0, lamp_x(player), lamp_y(row),
@@ -77,8 +78,18 @@ void fade_in_new_lamp(int player, int row, RowLamp &lamp)
   if (lamp.replace_alpha > FLASH_FROM) {
     set_trans_blender(0, 0, 0, lamp.flash_alpha);
     draw_trans_sprite(back_buffer, item_bitmap(ITEM_LAMP_FLASH), x, y);
-    lamp.flash_alpha = std::min(lamp.flash_alpha + FLASH_STEP, 255);
   }
+}
+
+// A working lamp shows while it glows: always unless it is dark and faded out.
+void draw_working_lamp(int player, int row, const RowLamp &lamp)
+{
+  if (lamp.state != LAMP_DARK || lamp.glow != 0) draw_glowing_lamp(player, row, lamp);
+}
+
+void fade_in_new_lamp(int player, int row, RowLamp &lamp)
+{
+  if (lamp.replace_alpha > FLASH_FROM) lamp.flash_alpha = std::min(lamp.flash_alpha + FLASH_STEP, 255);
   if (lamp.replace_alpha < REPLACEMENT_DONE) lamp.replace_alpha++;
 
   if (lamp.replace_alpha == CARRIER_LEAVES_AT) {
@@ -93,15 +104,13 @@ void fade_in_new_lamp(int player, int row, RowLamp &lamp)
 
 // Fading out when unpowered, charging while powered or in its start-up glow. Returns whether
 // the lamp is still charging.
-bool run_working_lamp(int player, int row, RowLamp &lamp)
+bool run_working_lamp(int player, RowLamp &lamp)
 {
-  if (lamp.state == LAMP_DARK && lamp.glow != 0) {
-    draw_glowing_lamp(player, row, lamp);
+  if (lamp.state == LAMP_DARK) {
     lamp.glow = std::max(lamp.glow - GLOW_STEP, 0);
+    return false;
   }
-  if (lamp.state == LAMP_DARK) return false;
 
-  draw_glowing_lamp(player, row, lamp);
   bool charging = false;
   if (lamp.glow < LAMP_FULL_GLOW) {
     lamp.glow = std::min(lamp.glow + GLOW_STEP, LAMP_FULL_GLOW);
@@ -166,13 +175,30 @@ void update_lamps()
   const int player = current_player;
   bool charging = false;
   for (int row = 0; row < PLAYING_ROWS; row++) {
-    RowLamp &lamp = row_lamps[player][row];
-    if (lamp.replacement != 0) fade_in_new_lamp(player, row, lamp);
-    else if (run_working_lamp(player, row, lamp)) charging = true;
+    // Each lamp is drawn as it stands, then moves on.
+    const RowLamp &lamp = row_lamps[player][row];
+    if (lamp.replacement != 0) draw_new_lamp(player, row, lamp);
+    else draw_working_lamp(player, row, lamp);
+    if (advance_lamp(player, row)) charging = true;
   }
 
   // One lamp still charging holds back all the others: they fire together once it is full.
-  if (charging) return;
+  if (!charging) fire_full_lamps();
+}
+
+bool advance_lamp(int player, int row)
+{
+  RowLamp &lamp = row_lamps[player][row];
+  if (lamp.replacement != 0) {
+    fade_in_new_lamp(player, row, lamp);
+    return false;
+  }
+  return run_working_lamp(player, lamp);
+}
+
+void fire_full_lamps()
+{
+  const int player = current_player;
   bool fired = false;
   for (int row = 0; row < PLAYING_ROWS; row++) {
     RowLamp &lamp = row_lamps[player][row];
@@ -181,4 +207,18 @@ void update_lamps()
     fired = true;
   }
   if (fired) update_power(true);
+}
+
+void redraw_lamp_column(int player)
+{
+  for (int row = 0; row < PLAYING_ROWS; row++)
+    blit(item_bitmap(ITEM_COLOUR_CHIPS), background_buffer, 0, CHIP_HEIGHT * row_lamps[player][row].colour,
+         PLAYER_X_STEP * player + CHIP_X, TILE_SIZE * row + CHIP_Y, CHIP_WIDTH, CHIP_HEIGHT);
+}
+
+void clear_lamp_column(int player)
+{
+  const int x = PLAYER_X_STEP * player + CHIP_X;
+  blit(item_bitmap(ITEM_BACKGROUND), background_buffer, x, COLUMN_TOP, x, COLUMN_TOP, CHIP_WIDTH,
+       COLUMN_HEIGHT);
 }

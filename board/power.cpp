@@ -2,11 +2,11 @@
 
 #include <allegro.h>
 
+#include "base/global_bitmaps.h"
+#include "base/resources.h"
 #include "board/board.h"
 #include "board/clearing.h"
-#include "shell/global_bitmaps.h"
-#include "shell/main_loop.h"
-#include "shell/resources.h"
+#include "state/game_state.h"
 
 BridgeEntry bridge_list[MAX_BRIDGES];
 int bridge_count;

@@ -2,21 +2,18 @@
 
 #include <allegro.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
+#include "base/checksum.h"
+#include "base/platform.h"
+#include "base/resources.h"
 #include "board/board.h"
+#include "board/clearing.h"
+#include "board/player_states.h"
 #include "board/power.h"
-#include "control/bindings.h"
-#include "control/input.h"
-#include "render/level_panel.h"
-#include "render/score_panel.h"
-#include "shell/global_bitmaps.h"
-#include "shell/join_menu.h"
-#include "shell/main_loop.h"
-#include "shell/platform.h"
-#include "shell/player_slots.h"
-#include "shell/resources.h"
+#include "state/game_state.h"
 
 namespace {
 
@@ -30,16 +27,10 @@ constexpr int FALL_STEP = 30;             // one row per pass
 constexpr int SINK_STEP = 15;             // a sinking tile moves a row every second pass
 constexpr int SINK_START = 2;
 constexpr int MIN_DELAY = 3;
-constexpr int MIN_DROP_INTERVAL = 5;
 constexpr int VERSUS_BLOCKS_TO_CLEAR = 10;
 
 constexpr int LAND_VOLUME = 200;
 constexpr int LAND_FREQUENCY = 1500;
-
-// The level panel: its picture, the level number beside "LEVEL", the quota beside "blocks".
-constexpr int PANEL_PICTURE_WIDTH = 142, PANEL_PICTURE_HEIGHT = 166;
-constexpr int LEVEL_TENS_X = 85, LEVEL_UNITS_X = 104;
-
 
 // The kind of sequence entry i, drawing its random numbers in the fixed order: the chance of
 // bridges and splits, then the chance of the last family, then the kind itself. Both
@@ -105,16 +96,21 @@ void choose_sequence(int player)
 // two boards that share a level's sequence also share every lap after it, whoever gets there
 // first, and the game's random numbers are not disturbed. Past position 540 the drawn kinds
 // are even among all nineteen, and so are these.
+// The lap and the place are spread by the multipliers of the golden ratio and of MurmurHash3,
+// then mixed by the "lowbias32" finaliser, so that neighbouring places get unrelated kinds.
+constexpr std::uint32_t LAP_SPREAD = 0x9e3779b9u, PLACE_SPREAD = 0x85ebca6bu;
+constexpr std::uint32_t FINAL_MULTIPLIER_1 = 0x7feb352du, FINAL_MULTIPLIER_2 = 0x846ca68bu;
+
 int further_kind(const unsigned char kinds[SUPPLY_LENGTH], int lap, int index)
 {
-  unsigned int mix = 2166136261u;
-  for (int i = 0; i < SUPPLY_LENGTH; i++) mix = (mix ^ kinds[i]) * 16777619u;
-  mix ^= static_cast<unsigned int>(lap) * 0x9e3779b9u;
-  mix ^= static_cast<unsigned int>(index) * 0x85ebca6bu;
+  std::uint32_t mix = FNV_OFFSET_BASIS;
+  for (int i = 0; i < SUPPLY_LENGTH; i++) mix = fnv1a_step(mix, kinds[i]);
+  mix ^= static_cast<std::uint32_t>(lap) * LAP_SPREAD;
+  mix ^= static_cast<std::uint32_t>(index) * PLACE_SPREAD;
   mix ^= mix >> 16;
-  mix *= 0x7feb352du;
+  mix *= FINAL_MULTIPLIER_1;
   mix ^= mix >> 15;
-  mix *= 0x846ca68bu;
+  mix *= FINAL_MULTIPLIER_2;
   mix ^= mix >> 16;
   return static_cast<int>(mix % TILE_KINDS) + 1;
 }
@@ -139,42 +135,17 @@ int take_supply_kind(int player)
   return lap == 0 ? supply.supply_kinds[index] : further_kind(supply.supply_kinds, lap, index);
 }
 
-void paint_level_panel(int player)
-{
-  BITMAP *panel = level_panels[player];
-  const int level = player_slots[player].level;
-  clear_to_color(panel, makecol(255, 0, 255));
-  blit(item_bitmap(ITEM_LEVEL_PANEL), panel, 0, 0, 0, 0, PANEL_PICTURE_WIDTH, PANEL_PICTURE_HEIGHT);
-  draw_score_panel(player, false);
-
-  // Levels past 99 are out of any player's reach; they would show their last two digits.
-  if (level > 9) {
-    draw_panel_digit(panel, level / 10 % 10, LEVEL_TENS_X, 0);
-    draw_panel_digit(panel, level % 10, LEVEL_UNITS_X, 0);
-  } else {
-    draw_panel_digit(panel, level % 10, LEVEL_TENS_X, 0);
-  }
-  draw_quota_number(panel, level_quota(level), level_quota(level));
-}
-
 // The board overflowed: every tile bursts, from the top row down, and the game ends for this
 // player (or, in versus, is lost to the other).
 void overflow_board(int player)
 {
   for (int column = 0; column < BOARD_COLUMNS; column++)
     for (int row = 1; row <= LAST_ROW; row++) {
-      BoardCell &cell = cell_at(column, row);
-      if (cell.kind != TILE_EMPTY) cell.vanish_timer = 14 + 5 * row;
+      BoardCell &cell = board[player][column][row];
+      if (cell.kind != TILE_EMPTY) cell.vanish_timer = VANISH_FRAMES + 5 * row;
     }
 
-  if (game_mode != MODE_VERSUS) {
-    clear_lamp_column(player);
-    powered_count[player] = 0;
-    player_slots[player].state = STATE_GAME_OVER;
-  } else {
-    player_slots[player].state = STATE_VERSUS_LOST;
-    player_slots[opponent_of(player)].state = STATE_VERSUS_WON;
-  }
+  end_game(player);
 
   for (RowLamp &lamp : row_lamps[player]) {
     lamp.state = LAMP_POWERED;
@@ -183,8 +154,10 @@ void overflow_board(int player)
   }
 }
 
-void land_block(int player)
+// Acts on the current player: the landed tile changes his power.
+void land_block()
 {
+  const int player = current_player;
   FallingBlock &block = falling_blocks[player];
   PlayerSlot &slot = player_slots[player];
   platform.play_sample(ITEM_SOUND_LAND, LAND_VOLUME, player_pan(player), LAND_FREQUENCY);
@@ -221,7 +194,6 @@ void start_level(int player, bool new_game)
     slot.versus_penalty = 0;
     slot.level = 1;
     slot.score = slot.table_rank = slot.timer = slot.name_cursor = 0;
-    if (uses_mouse(player)) platform.position_mouse(PLAYER_X_STEP * player + 108, 313);
   }
 
   choose_sequence(player);
@@ -244,8 +216,6 @@ void start_level(int player, bool new_game)
   slot.drop_interval = game_mode == MODE_VERSUS ? 35 - 10 * difficulty
                                                 : 36 - 10 * difficulty - slot.level;
   if (slot.drop_interval < MIN_DROP_INTERVAL) slot.drop_interval = MIN_DROP_INTERVAL;
-
-  paint_level_panel(player);
 }
 
 void reset_board(int player, bool full)
@@ -327,7 +297,7 @@ void supply_step()
   }
   if (block.row != LAST_ROW && cell_at(block.column, block.row + 1).kind == TILE_EMPTY) return;
 
-  land_block(player);
+  land_block();
 }
 
 void gravity_step()

@@ -2,11 +2,11 @@
 
 #include <allegro.h>
 
+#include "base/display.h"
+#include "base/file_save.h"
+#include "base/platform.h"
+#include "base/resources.h"
 #include "control/bindings.h"
-#include "shell/display.h"
-#include "shell/file_save.h"
-#include "shell/platform.h"
-#include "shell/startup.h"
 
 const char CONFIG_FILE[] = "korvanta.cfg";
 

@@ -2,17 +2,15 @@
 
 #include <allegro.h>
 
+#include "base/platform.h"
+#include "base/resources.h"
 #include "board/board.h"
+#include "board/player_states.h"
 #include "board/power.h"
 #include "control/bindings.h"
-#include "shell/join_menu.h"
-#include "shell/main_loop.h"
-#include "shell/platform.h"
-#include "shell/player_slots.h"
-#include "shell/resources.h"
+#include "state/game_state.h"
 
 int input_delay[2];
-int pause_run[2];
 unsigned char mouse_move_request[2][4];
 int last_wheel_position;
 
@@ -23,6 +21,7 @@ constexpr int PAUSES_TO_LEAVE = 6;       // toggles in a row that end the player
 constexpr int MOUSE_SPEED = 3;
 constexpr int ANCHOR_DX = 18, ANCHOR_DY = 13;
 constexpr int DEAD_ZONE_X = 2, DEAD_ZONE_Y = 1;
+constexpr int NEW_GAME_POINTER_X = 108, NEW_GAME_POINTER_Y = 313;
 constexpr int FIRST_ROW = 1, LAST_ROW = PLAYING_ROWS, LAST_COLUMN = BOARD_COLUMNS - 1;
 
 constexpr int DRAG_VOLUME = 255, DRAG_FREQUENCY = 1000;
@@ -97,27 +96,21 @@ MouseGestures read_mouse_buttons(int player)
 // Six toggles in a row with nothing else done between leave the game for the join menu.
 void toggle_pause(int player)
 {
-  PlayerSlot &slot = player_slots[player];
+  const PlayerSlot &slot = player_slots[player];
   pause_run[player]++;
-  if (pause_run[player] == PAUSES_TO_LEAVE) {
-    clear_lamp_column(player);
-    slot.state = STATE_JOIN_MENU;
-    menu_selection[player] = 0;
-  }
-  if (slot.state == STATE_PAUSED) {
-    slot.state = STATE_PLAYING;
-    clear_phase[player] = CLEAR_NONE;
-  } else if (slot.state == STATE_PLAYING) {
-    slot.state = STATE_PAUSED;
-    clear_phase[player] = CLEAR_NONE;
-  }
+  if (pause_run[player] == PAUSES_TO_LEAVE) return_to_join_menu(player, AFTER_SIX_PAUSES);
+  if (slot.state == STATE_PAUSED) resume_game(player);
+  else if (slot.state == STATE_PLAYING) pause_game(player);
   input_delay[player] = 0;
 }
 
+// The moves below act on the current player's board, whose power they update.
+
 // A tile is dragged sideways only into an empty cell whose column is not sinking there, and
 // never into the falling block's cell or the one just below it.
-bool may_drag_to(int player, int target_column, const MouseGestures &gestures)
+bool may_drag_to(int target_column, const MouseGestures &gestures)
 {
+  const int player = current_player;
   const PlayerSlot &slot = player_slots[player];
   const FallingBlock &block = falling_blocks[player];
   const int row = slot.cursor_row;
@@ -130,8 +123,9 @@ bool may_drag_to(int player, int target_column, const MouseGestures &gestures)
   return !(target_column == block.column && (row == block.row || row == block.row + 1));
 }
 
-void drag_to(int player, int target_column)
+void drag_to(int target_column)
 {
+  const int player = current_player;
   const PlayerSlot &slot = player_slots[player];
   BoardCell &from = cell_at(slot.cursor_column, slot.cursor_row);
   BoardCell &to = cell_at(target_column, slot.cursor_row);
@@ -143,12 +137,13 @@ void drag_to(int player, int target_column)
 }
 
 // A sideways move, dragging the tile under the cursor along where it may go.
-void move_sideways(int player, int step, MoveRequest request, const MouseGestures &gestures)
+void move_sideways(int step, MoveRequest request, const MouseGestures &gestures)
 {
+  const int player = current_player;
   PlayerSlot &slot = player_slots[player];
   pause_run[player] = 0;
   const int target = slot.cursor_column + step;
-  if (may_drag_to(player, target, gestures)) drag_to(player, target);
+  if (may_drag_to(target, gestures)) drag_to(target);
   slot.cursor_column = target;
   input_delay[player] = 0;
   mouse_move_request[player][request] = 0;
@@ -163,8 +158,9 @@ void move_vertically(int player, int step, MoveRequest request)
   mouse_move_request[player][request] = 0;
 }
 
-void turn(int player, const int table[])
+void turn(const int table[])
 {
+  const int player = current_player;
   const PlayerSlot &slot = player_slots[player];
   BoardCell &cell = cell_at(slot.cursor_column, slot.cursor_row);
   pause_run[player] = 0;
@@ -176,17 +172,18 @@ void turn(int player, const int table[])
 
 // Several actions may fire in one call: the delay is tested once, before all of them.
 // Returns false when the game is paused, which ends the call at once.
-bool run_actions(int player, const MouseGestures &gestures)
+bool run_actions(const MouseGestures &gestures)
 {
-  PlayerSlot &slot = player_slots[player];
+  const int player = current_player;
+  const PlayerSlot &slot = player_slots[player];
   const unsigned char *request = mouse_move_request[player];
   if (key_down(player, ACTION_PAUSE)) toggle_pause(player);
   if (slot.state == STATE_PAUSED) return false;
 
   if ((key_down(player, ACTION_MOVE_RIGHT) || request[REQUEST_RIGHT]) && slot.cursor_column < LAST_COLUMN)
-    move_sideways(player, +1, REQUEST_RIGHT, gestures);
+    move_sideways(+1, REQUEST_RIGHT, gestures);
   if ((key_down(player, ACTION_MOVE_LEFT) || request[REQUEST_LEFT]) && slot.cursor_column > 0)
-    move_sideways(player, -1, REQUEST_LEFT, gestures);
+    move_sideways(-1, REQUEST_LEFT, gestures);
   if ((request[REQUEST_UP] || key_down(player, ACTION_MOVE_UP)) && slot.cursor_row > FIRST_ROW)
     move_vertically(player, -1, REQUEST_UP);
   if ((request[REQUEST_DOWN] || key_down(player, ACTION_MOVE_DOWN)) && slot.cursor_row < LAST_ROW)
@@ -194,8 +191,8 @@ bool run_actions(int player, const MouseGestures &gestures)
 
   if (clear_phase[player] != CLEAR_NONE) return true;
   if (cell_at(slot.cursor_column, slot.cursor_row).kind == TILE_EMPTY) return true;
-  if (key_down(player, ACTION_TURN_LEFT) || gestures.turn_left) turn(player, turn_left_table);
-  if (key_down(player, ACTION_TURN_RIGHT) || gestures.turn_right) turn(player, turn_right_table);
+  if (key_down(player, ACTION_TURN_LEFT) || gestures.turn_left) turn(turn_left_table);
+  if (key_down(player, ACTION_TURN_RIGHT) || gestures.turn_right) turn(turn_right_table);
   return true;
 }
 
@@ -212,11 +209,16 @@ void handle_player_input()
     read_pointer_moves(player);
     gestures = read_mouse_buttons(player);
   }
-  if (ready && !run_actions(player, gestures)) return;
+  if (ready && !run_actions(gestures)) return;
 
   // Only the key array drives play; and pointer travel between actions is discarded.
   platform.clear_keybuf();
   const PlayerSlot &slot = player_slots[player];
   if (uses_mouse(player))
     platform.position_mouse(anchor_x(player, slot.cursor_column), anchor_y(slot.cursor_row));
+}
+
+void place_pointer_for_new_game(int player)
+{
+  if (uses_mouse(player)) platform.position_mouse(PLAYER_X_STEP * player + NEW_GAME_POINTER_X, NEW_GAME_POINTER_Y);
 }

@@ -1,12 +1,13 @@
 #include "control/settings_screen.h"
 
+#include "base/display.h"
+#include "base/global_bitmaps.h"
+#include "base/platform.h"
+#include "base/resources.h"
 #include "control/bindings.h"
 #include "control/config_file.h"
-#include "shell/display.h"
-#include "shell/global_bitmaps.h"
-#include "shell/platform.h"
-#include "shell/resources.h"
-#include "shell/startup.h"
+
+MillisecondCounter message_timer;
 
 namespace {
 

@@ -5,6 +5,8 @@
 
 #include <allegro.h>
 
+#include "base/clock.h"
+
 enum SettingsError {
   ERR_NONE = 0,
   ERR_KEY_USED = 1,        // another binding holds the key
@@ -16,6 +18,9 @@ enum SettingsError {
 constexpr int SETTINGS_ROW_COUNT = 10;
 constexpr int DEVICE_ROW = 0;     // row 1 is a blank spacer the selection skips
 constexpr int FIRST_KEY_ROW = 2;  // rows 2..9 are the actions 0..7
+
+// Milliseconds since the shown error message appeared: it goes after two seconds.
+extern MillisecondCounter message_timer;
 
 // One run of the screen.
 struct SettingsScreen {

@@ -10,7 +10,7 @@
 #include "fuzz/support/fuzz_folder.h"
 #include "scores/high_scores.h"
 #include "shell/main_loop.h"
-#include "shell/player_slots.h"
+#include "state/game_state.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "base/resource_check.h"
 #include "fuzz/support/fuzz_folder.h"
-#include "shell/resource_check.h"
 
 namespace {
 

@@ -4,11 +4,10 @@
 
 #include <cstdlib>
 
+#include "base/global_bitmaps.h"
+#include "base/resources.h"
 #include "board/board.h"
-#include "shell/global_bitmaps.h"
-#include "shell/main_loop.h"
-#include "shell/player_slots.h"
-#include "shell/resources.h"
+#include "state/game_state.h"
 
 namespace {
 

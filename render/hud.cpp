@@ -2,17 +2,13 @@
 
 #include <allegro.h>
 
-#include "render/text.h"
-
+#include "base/global_bitmaps.h"
+#include "base/resources.h"
+#include "base/text.h"
 #include "board/board.h"
 #include "board/clearing.h"
-#include "render/score_panel.h"
-#include "shell/global_bitmaps.h"
-#include "shell/join_menu.h"
-#include "shell/main_loop.h"
-#include "shell/player_slots.h"
-#include "shell/resources.h"
-#include "shell/startup.h"
+#include "render/level_panel.h"
+#include "state/game_state.h"
 
 namespace {
 
@@ -24,7 +20,6 @@ constexpr int HALF_STEP_Y = 230;      // the right player's numbers lie this far
 constexpr int MESSAGE_X = 79, MESSAGE_Y = 400;
 constexpr int MESSAGE_FAST_UNTIL = 240, MESSAGE_FAST_STEP = 5, MESSAGE_RISE_STEP = 2;
 constexpr int CHAIN_X = 36, CHAIN_Y = 30;
-constexpr int LEVEL_COMPLETE_X = 11, LEVEL_COMPLETE_WIDTH = 120, LEVEL_COMPLETE_HEIGHT = 230;
 
 // The powered count says beforehand what a clear of that size does to the speed.
 void print_powered_count(int player)
@@ -60,17 +55,6 @@ void print_centre_column(int player)
   print_number(NUMBERS_X, y0 + CLEARS_Y, slot.clear_count);
 }
 
-void complete_level(int player)
-{
-  PlayerSlot &slot = player_slots[player];
-  BITMAP *panel = level_panels[player];
-  slot.state = STATE_LEVEL_COMPLETE;
-  clear_to_color(panel, makecol(255, 0, 255));
-  blit(item_bitmap(ITEM_LEVEL_COMPLETE), panel, 0, 0, LEVEL_COMPLETE_X, 0, LEVEL_COMPLETE_WIDTH,
-       LEVEL_COMPLETE_HEIGHT);
-  draw_score_panel(player, true);
-}
-
 // The message rises while it fades in; at full strength it books the points and the lamp
 // bonus, then fades out, and when it has gone a level without tiles left is complete.
 void run_clear_message(int player)
@@ -82,18 +66,13 @@ void run_clear_message(int player)
     slot.message_alpha += slot.message_alpha <= MESSAGE_FAST_UNTIL ? MESSAGE_FAST_STEP : 1;
     if (slot.message_alpha > 255) {
       slot.message_direction = -1;
-      slot.score += lamp_bonus(slot.clear_chain) + slot.clear_points;
-      powered_count[player] = 0;
+      book_clear_points(player);
     }
   }
   slot.message_rise += MESSAGE_RISE_STEP;
   if (slot.message_direction == -1) {
     slot.message_alpha -= MESSAGE_FAST_STEP;
-    if (slot.message_alpha < 0) {
-      slot.clear_points = 0;
-      slot.clear_chain = 0;
-      if (slot.blocks_to_clear == 0) complete_level(player);
-    }
+    if (slot.message_alpha < 0 && end_clear_message(player)) paint_level_complete_panel(player);
   }
 
   if (slot.clear_chain > 1)

@@ -1,13 +1,18 @@
-// The numbers of a player's level panel: the level's quota of tiles, written at a level's
-// start and counted down while the level begins, in the 18 x 20 digits of the panel.
+// A player's level panel: painted when a level starts (the level, its quota of tiles and the
+// bonus table) and when it is complete (the level-complete picture and the bonus earned),
+// drawn over the board at its fade, and the quota counted down in it while the level begins.
 #pragma once
 
 #include <allegro.h>
 
-constexpr int QUOTA_PER_LEVEL = 30;  // tiles to clear per level number
-constexpr int QUOTA_Y = 107;         // top of the quota's digits in the panel
+constexpr int QUOTA_Y = 107;  // top of the quota's digits in the panel
 
-inline int level_quota(int level) { return level * QUOTA_PER_LEVEL; }
+// The panel of the level the player starts now.
+void paint_level_panel(int player);
+// The panel of the level just completed, with the bonus it earned.
+void paint_level_complete_panel(int player);
+// The panel over the player's board at its `fade_alpha`.
+void draw_level_panel(int player);
 
 void draw_panel_digit(BITMAP *panel, int digit, int x, int y);
 

@@ -1,16 +1,18 @@
 #include "render/playfield.h"
 
-#include "render/level_panel.h"
-
 #include <allegro.h>
 
+#include "base/global_bitmaps.h"
+#include "base/platform.h"
+#include "base/resources.h"
 #include "board/board.h"
+#include "board/clearing.h"
+#include "board/player_states.h"
 #include "board/power.h"
-#include "shell/global_bitmaps.h"
-#include "shell/main_loop.h"
-#include "shell/platform.h"
-#include "shell/player_slots.h"
-#include "shell/resources.h"
+#include "board/supply.h"
+#include "render/level_panel.h"
+#include "render/translucent.h"
+#include "state/game_state.h"
 
 // Entries 12..15 stay unused: bridges and splits fill their conductors from the seeds of the
 // straight and elbow kinds whose pieces they are made of.
@@ -28,10 +30,7 @@ int board_draw_count[2];
 namespace {
 
 constexpr int OPAQUE = 255;                // full alpha of translucent drawing
-constexpr int PANEL_X = 48, PANEL_Y = 100;
 constexpr int PANEL_FADE_STEP = 5;
-constexpr int COUNT_FAST_STEP = 3;
-constexpr int COUNT_SLOW_GAP = 50;         // from this gap on the count-in goes one by one
 
 // The count-in's number in the level panel.
 constexpr int COUNT_CLEAR_HEIGHT = 21;
@@ -45,7 +44,6 @@ constexpr int WARNING_SOUND_PERIOD = 30, DANGER_SOUND_PERIOD = 10;
 constexpr int SUPPLY_ALPHA = 85;          // the preview of the columns not dropped into next
 constexpr int DANGER_TOP_ROW = 2;         // a column this high puts its tiles in danger
 constexpr int WARNING_TOP_ROW = 4;
-constexpr int VANISH_FRAMES_TIMER = 14;   // timers above this still show the tile
 
 constexpr int WARNING_ALPHA_HIGH = 254, WARNING_ALPHA_LOW = 150;
 
@@ -92,12 +90,6 @@ int player_x(int player) { return PLAYER_X_STEP * player; }
 
 int mask_colour() { return makecol(255, 0, 255); }
 
-void draw_translucent(BITMAP *sprite, int x, int y, int alpha)
-{
-  set_trans_blender(0, 0, 0, alpha);
-  draw_trans_sprite(back_buffer, sprite, x, y);
-}
-
 void draw_sheet_piece(const SheetPiece &piece, int x, int y)
 {
   masked_blit(item_bitmap(ITEM_TILE_PIECES), back_buffer, piece.source_x, piece.source_y,
@@ -125,12 +117,6 @@ void draw_frame_background()
                 DIFFICULTY_LOWER_Y, DIFFICULTY_WIDTH, DIFFICULTY_LOWER_HEIGHT);
 }
 
-void draw_level_panel(int player)
-{
-  draw_translucent(level_panels[player], player_x(player) + PANEL_X, PANEL_Y,
-                   player_slots[player].fade_alpha);
-}
-
 // Rewrites the count in the panel: the places before the units are cleared to the panel's
 // transparent colour, then the number is written.
 void write_count(BITMAP *panel, int value, int quota)
@@ -150,14 +136,10 @@ void run_level_count_in(int player)
     slot.fade_alpha += PANEL_FADE_STEP;
     return;
   }
+  if (!count_in_step(player)) return;  // the whole quota is in: play has begun
   const int quota = level_quota(slot.level);
-  if (slot.blocks_to_clear < quota) {
-    slot.blocks_to_clear += quota - slot.blocks_to_clear <= COUNT_SLOW_GAP ? 1 : COUNT_FAST_STEP;
-    write_count(level_panels[player], quota - slot.blocks_to_clear, quota);
-    platform.play_sample(ITEM_SOUND_CLICK, TICK_VOLUME, player_pan(player), TICK_FREQUENCY);
-    return;
-  }
-  slot.state = STATE_PLAYING;
+  write_count(level_panels[player], quota - slot.blocks_to_clear, quota);
+  platform.play_sample(ITEM_SOUND_CLICK, TICK_VOLUME, player_pan(player), TICK_FREQUENCY);
 }
 
 void fade_out_level_panel(int player)
@@ -197,7 +179,7 @@ void draw_supply_cell(int player, int column)
   draw_translucent(tile_sprites[0][cell.kind], cell.x, BOARD_TOP, alpha);
 }
 
-void draw_bridge(const BoardCell &cell, int dark_set, int phase)
+void draw_bridge(int player, const BoardCell &cell, int dark_set, int phase)
 {
   const BridgeLook &look = BRIDGE_LOOKS[cell.kind - 12];
   const int lower = look.upper_is_horizontal ? cell.power2 : cell.power;
@@ -205,13 +187,13 @@ void draw_bridge(const BoardCell &cell, int dark_set, int phase)
 
   draw_sprite(back_buffer, tile_sprites[dark_set + is_powered(lower)][look.base_kind], cell.x,
               cell.y);
-  if (is_powered(lower)) fill_channel_power(cell.x, cell.y, look.lower_seed, lower, phase);
+  if (is_powered(lower)) fill_channel_power(player, cell.x, cell.y, look.lower_seed, lower, phase);
 
   draw_sheet_piece(is_powered(upper) ? look.powered_bar : look.dark_bar, cell.x, cell.y);
-  if (is_powered(upper)) fill_channel_power(cell.x, cell.y, look.upper_seed, upper, phase);
+  if (is_powered(upper)) fill_channel_power(player, cell.x, cell.y, look.upper_seed, upper, phase);
 }
 
-void draw_split(const BoardCell &cell, int dark_set, int phase)
+void draw_split(int player, const BoardCell &cell, int dark_set, int phase)
 {
   const SplitLook &look = SPLIT_LOOKS[cell.kind - 14];
   draw_sprite(back_buffer, tile_sprites[dark_set][cell.kind], cell.x, cell.y);
@@ -219,36 +201,34 @@ void draw_split(const BoardCell &cell, int dark_set, int phase)
   for (int conductor = 0; conductor < 2; conductor++) {
     if (!is_powered(powers[conductor])) continue;
     draw_sheet_piece(look.quarters[conductor], cell.x, cell.y);
-    fill_channel_power(cell.x, cell.y, look.seeds[conductor], powers[conductor], phase);
+    fill_channel_power(player, cell.x, cell.y, look.seeds[conductor], powers[conductor], phase);
   }
 }
 
 // A resting tile whose power is known: the powered look, with the moving pattern of its
 // power filled into each conductor that carries some.
-void draw_resting_tile(const BoardCell &cell, int dark_set)
+void draw_resting_tile(int player, const BoardCell &cell, int dark_set)
 {
   const int phase = static_cast<int>(power_pattern_phase);
   if (is_bridge(cell.kind)) {
-    draw_bridge(cell, dark_set, phase);
+    draw_bridge(player, cell, dark_set, phase);
   } else if (is_split(cell.kind)) {
-    draw_split(cell, dark_set, phase);
+    draw_split(player, cell, dark_set, phase);
   } else {
     draw_sprite(back_buffer, tile_sprites[dark_set + 1][cell.kind], cell.x, cell.y);
-    fill_channel_power(cell.x, cell.y, cell.kind, cell.power, phase);
+    fill_channel_power(player, cell.x, cell.y, cell.kind, cell.power, phase);
   }
 }
 
 enum HeightWarning { HEIGHT_SAFE = 0, HEIGHT_WARNING = 1, HEIGHT_DANGER = 2 };
 
 // A cleared tile's last frames: the vanish strip from frame 0 to 7, two drawings per frame
-// except the first and the last; the cell is empty once it has run.
-void draw_vanish_frame(BoardCell &cell)
+// except the first and the last.
+void draw_vanish_frame(const BoardCell &cell)
 {
   const int frame = 7 - cell.vanish_timer / 2;
   masked_blit(item_bitmap(ITEM_VANISH_STRIP), back_buffer, TILE_SIZE * frame, 0, cell.x,
               cell.y + cell.y_offset, TILE_SIZE, TILE_SIZE);
-  cell.vanish_timer--;
-  if (cell.vanish_timer == 0) cell.kind = TILE_EMPTY;
 }
 
 // One occupied playing cell. Returns whether it drew a vanish frame; raises the warning
@@ -256,9 +236,10 @@ void draw_vanish_frame(BoardCell &cell)
 bool draw_playing_cell(int player, BoardCell &cell, int top_row, int &warning_level)
 {
   const PlayerSlot &slot = player_slots[player];
-  if (cell.vanish_timer > VANISH_FRAMES_TIMER) cell.vanish_timer--;
-  if (cell.vanish_timer >= 1 && cell.vanish_timer <= VANISH_FRAMES_TIMER) {
+  wait_to_vanish(cell);
+  if (is_vanishing(cell)) {
     draw_vanish_frame(cell);
+    advance_vanish(cell);
     return true;
   }
 
@@ -278,7 +259,7 @@ bool draw_playing_cell(int player, BoardCell &cell, int top_row, int &warning_le
            (!is_bridge(cell.kind) && !is_split(cell.kind) && cell.power == POWER_DEAD))
     draw_sprite(back_buffer, tile_sprites[dark_set][cell.kind], cell.x, cell.y + cell.y_offset);
   else
-    draw_resting_tile(cell, dark_set);
+    draw_resting_tile(player, cell, dark_set);
 
   // The overlay marks the cell, not the sinking tile.
   if (height == HEIGHT_DANGER) {
@@ -333,8 +314,7 @@ void draw_board(int player)
 
   board_draw_count[player]++;
   swing_warning_alpha();
-  // The clear is over once none of the player's tiles is still vanishing.
-  if (clear_phase[player] == CLEAR_RUNNING && !vanish_drawn) clear_phase[player] = CLEAR_NONE;
+  if (!vanish_drawn) end_clear(player);
 
   power_pattern_phase += 0.5f;
   solid_mode();
@@ -382,7 +362,7 @@ void draw_cursor()
 // Power from the left and from the lamps each have their pattern, and a complete path about
 // to clear has its own. The left and connected patterns slide right and down as the phase
 // grows, the pattern from the lamps left and up. Any other value keeps the pattern in use.
-void fill_channel_power(int x, int y, int seed_index, int power, int phase)
+void fill_channel_power(int player, int x, int y, int seed_index, int power, int phase)
 {
   if (power == POWER_FROM_LEFT)
     drawing_mode(DRAW_MODE_COPY_PATTERN, item_bitmap(ITEM_PATTERN_FROM_LEFT), phase, phase);
@@ -390,7 +370,7 @@ void fill_channel_power(int x, int y, int seed_index, int power, int phase)
     drawing_mode(DRAW_MODE_COPY_PATTERN, item_bitmap(ITEM_PATTERN_FROM_RIGHT), -phase, -phase);
   else if (power == POWER_CONNECTED)
     drawing_mode(DRAW_MODE_COPY_PATTERN,
-                 item_bitmap(clear_phase[current_player] == CLEAR_ARMED ? ITEM_PATTERN_ARMED
+                 item_bitmap(clear_phase[player] == CLEAR_ARMED ? ITEM_PATTERN_ARMED
                                                                         : ITEM_PATTERN_CONNECTED),
                  phase, phase);
 

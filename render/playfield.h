@@ -21,6 +21,6 @@ void draw_playfield();
 void draw_falling_tile();
 // Advances the cursor's animation: five frames of five calls each.
 void draw_cursor();
-// Fills one conductor of the tile at (x, y) on the back buffer with the moving pattern of its
-// power, flooding from the conductor's seed point.
-void fill_channel_power(int x, int y, int seed_index, int power, int phase);
+// Fills one conductor of the player's tile at (x, y) on the back buffer with the moving
+// pattern of its power, flooding from the conductor's seed point.
+void fill_channel_power(int player, int x, int y, int seed_index, int power, int phase);

@@ -2,13 +2,11 @@
 
 #include <allegro.h>
 
-#include "render/text.h"
-
-#include "shell/global_bitmaps.h"
-#include "shell/player_slots.h"
-#include "shell/startup.h"
-
-const int LEVEL_BONUS_VALUES[3] = {1000, 500, 100};
+#include "base/global_bitmaps.h"
+#include "base/resources.h"
+#include "base/text.h"
+#include "board/level_bonus.h"
+#include "state/game_state.h"
 
 namespace {
 
@@ -22,29 +20,9 @@ int panel_text_colour() { return makecol(255, 200, 20); }
 
 }  // namespace
 
-void level_bonus_ranges(int level, int ends[6])
-{
-  if (level <= 1) {
-    const int first_level[6] = {1, 1, 2, 2, 3, 3};
-    for (int k = 0; k < 6; k++) ends[k] = first_level[k];
-    return;
-  }
-  if (level == 2) {
-    const int second_level[6] = {1, 2, 3, 4, 5, 6};
-    for (int k = 0; k < 6; k++) ends[k] = second_level[k];
-    return;
-  }
-  ends[0] = 1;
-  ends[1] = level + 2;
-  ends[2] = level + 3;
-  ends[3] = 2 * level + 1;
-  ends[4] = 2 * level + 2;
-  ends[5] = 3 * level;
-}
-
 void draw_score_panel(int player, bool level_end)
 {
-  PlayerSlot &slot = player_slots[player];
+  const PlayerSlot &slot = player_slots[player];
   BITMAP *panel = level_panels[player];
   const int colour = panel_text_colour();
   int ends[6];
@@ -62,12 +40,5 @@ void draw_score_panel(int player, bool level_end)
                     LEVEL_BONUS_VALUES[line]);
   }
   if (!level_end) return;
-
-  // The fewer clears, the bigger the bonus; more than the last range earns none.
-  for (int k = 0; k < 6; k++)
-    if (slot.clear_count <= ends[k]) {
-      slot.level_bonus = LEVEL_BONUS_VALUES[k / 2];
-      break;
-    }
   print_centred(panel, font_numbers, PANEL_CENTRE_X, EARNED_BONUS_Y, colour, "%d", slot.level_bonus);
 }

@@ -2,9 +2,6 @@
 // their bonus, and at a level's end the bonus earned.
 #pragma once
 
-extern const int LEVEL_BONUS_VALUES[3];
-
-// The six range ends for a level: low 1, high 1, low 2, high 2, low 3, high 3.
-void level_bonus_ranges(int level, int ends[6]);
-
+// Writes the table into the player's level panel; at a level's end, higher, with the bonus
+// that award_level_bonus decided under it.
 void draw_score_panel(int player, bool level_end);

@@ -5,17 +5,15 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/global_bitmaps.h"
+#include "base/platform.h"
+#include "base/resources.h"
+#include "base/text.h"
 #include "board/board.h"
+#include "board/player_states.h"
 #include "control/bindings.h"
-#include "render/text.h"
 #include "scores/high_scores.h"
-#include "shell/global_bitmaps.h"
-#include "shell/join_menu.h"
-#include "shell/main_loop.h"
-#include "shell/platform.h"
-#include "shell/player_slots.h"
-#include "shell/resources.h"
-#include "shell/startup.h"
+#include "state/game_state.h"
 
 int name_entry_owner = 0;
 int name_key_guard[2];
@@ -23,9 +21,7 @@ int name_key_guard[2];
 namespace {
 
 constexpr int NO_TABLE_FRAMES = 200;   // the table is shown this long, then the join menu
-constexpr int NO_TABLE_MENU_LOCK = 30;
 constexpr int NAME_ENTRY_DELAY = 50;   // frames of the table before the name entry starts
-constexpr int CONFIRMED_MENU_LOCK = 50;
 constexpr int NAME_KEY_THRESHOLD = 3;
 constexpr int FIRST_LETTER = 32, LAST_LETTER = 127;
 constexpr int FLICKER_COLOURS = 5;
@@ -55,11 +51,7 @@ void show_table_then_leave(PlayerSlot &slot)
   masked_blit(item_bitmap(ITEM_GAME_OVER), back_buffer, 0, 0, half_x() + PICTURE_X, PICTURE_Y,
               PICTURE_WIDTH, GAME_OVER_HEIGHT);
   if (slot.timer < NO_TABLE_FRAMES) slot.timer++;
-  if (slot.timer == NO_TABLE_FRAMES) {
-    slot.timer = NO_TABLE_MENU_LOCK;
-    slot.state = STATE_JOIN_MENU;
-    menu_selection[current_player] = 0;
-  }
+  if (slot.timer == NO_TABLE_FRAMES) return_to_join_menu(current_player, AFTER_GAME_OVER);
 }
 
 // The name entry belongs to one player at a time; the other waits, and only inserts his row
@@ -85,7 +77,7 @@ void enter_table(PlayerSlot &slot)
   if (slot.timer < NAME_ENTRY_DELAY) slot.timer++;
   if (slot.timer == NAME_ENTRY_DELAY) {
     platform.clear_keybuf();
-    slot.state = STATE_NAME_ENTRY;
+    begin_name_entry(current_player);
     run_name_entry();
   }
 }
@@ -102,8 +94,7 @@ void confirm_name(PlayerSlot &slot)
 {
   memcpy(high_scores[slot.table_rank - 1].name, slot.name, NAME_LENGTH);
   name_entry_owner = 0;
-  slot.state = STATE_JOIN_MENU;
-  slot.timer = CONFIRMED_MENU_LOCK;
+  return_to_join_menu(current_player, AFTER_NAME_ENTRY);
   slot.table_rank = 0;
   clear_phase[current_player] = CLEAR_NONE;
   save_high_scores();

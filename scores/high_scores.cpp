@@ -4,9 +4,8 @@
 
 #include <cstring>
 
-#include "shell/file_save.h"
-#include "shell/main_loop.h"
-#include "shell/player_slots.h"
+#include "base/file_save.h"
+#include "state/game_state.h"
 
 HighScoreEntry high_scores[HIGH_SCORE_ROWS];
 

@@ -2,21 +2,26 @@
 
 #include <allegro.h>
 
+#include "base/clock.h"
+#include "base/display.h"
+#include "base/global_bitmaps.h"
+#include "base/platform.h"
+#include "base/resources.h"
 #include "board/board.h"
 #include "board/lamps.h"
-#include "board/supply.h"
+#include "board/player_states.h"
 #include "render/effects.h"
 #include "render/hud.h"
+#include "render/level_panel.h"
 #include "render/playfield.h"
+#include "render/translucent.h"
 #include "scores/game_over.h"
-#include "shell/display.h"
-#include "shell/global_bitmaps.h"
 #include "shell/join_menu.h"
-#include "shell/main_loop.h"
-#include "shell/platform.h"
-#include "shell/player_slots.h"
-#include "shell/resources.h"
-#include "shell/startup.h"
+#include "state/game_state.h"
+
+int message_slide[2];
+int menu_pulse[2] = {5, 5};
+int menu_pulse_step[2] = {1, 1};
 
 namespace {
 
@@ -46,19 +51,7 @@ void draw_join_menu(int player)
   const int x = PLAYER_X_STEP * player;
   draw_sprite(back_buffer, item_bitmap(ITEM_JOIN_MENU), x + 36, 80);
   masked_blit(item_bitmap(ITEM_MENU_HIGHLIGHT), back_buffer, 0, 36 * (menu_pulse[player] / 5),
-              x + 37, 124 + 33 * menu_selection[player], 157, 36);
-}
-
-void draw_translucent(BITMAP *picture, int alpha, int x, int y)
-{
-  set_trans_blender(0, 0, 0, alpha);
-  draw_trans_sprite(back_buffer, picture, x, y);
-}
-
-void draw_level_panel(int player)
-{
-  draw_translucent(level_panels[player], player_slots[player].fade_alpha,
-                   PLAYER_X_STEP * player + 48, 100);
+              x + 37, join_menu_entry_y(menu_selection[player]), 157, 36);
 }
 
 // The level panel fades in when a level is complete, then out, and the next level begins.
@@ -68,8 +61,7 @@ void run_level_end_fades(int player)
   if (slot.state == STATE_LEVEL_COMPLETE) {
     draw_level_panel(player);
     if (slot.fade_alpha > 254) {
-      slot.state = STATE_LEVEL_FADE_OUT;
-      slot.score += slot.level_bonus;
+      finish_level(player);
     } else {
       slot.fade_alpha += 3;
     }
@@ -78,10 +70,8 @@ void run_level_end_fades(int player)
     draw_level_panel(player);
     if (slot.fade_alpha > 1) slot.fade_alpha -= 3;
     if (slot.fade_alpha == 0) {
-      slot.level++;
-      start_level(player, false);
-      reset_board(player, false);
-      slot.state = STATE_LEVEL_START;
+      start_next_level(player);
+      paint_level_panel(player);
     }
   }
 }
@@ -91,8 +81,8 @@ void draw_versus_picture(int player, bool winner)
 {
   const int direction = winner ? -1 : 1;
   draw_translucent(item_bitmap(winner ? ITEM_VERSUS_WINNER : ITEM_VERSUS_LOSER),
-                   player_slots[player].fade_alpha, PLAYER_X_STEP * player + 81,
-                   160 + direction * message_slide[player]);
+                   PLAYER_X_STEP * player + 81, 160 + direction * message_slide[player],
+                   player_slots[player].fade_alpha);
 }
 
 void run_versus_fades(int player)
@@ -101,7 +91,7 @@ void run_versus_fades(int player)
   if (slot.state == STATE_VERSUS_WON || slot.state == STATE_VERSUS_LOST) {
     draw_versus_picture(player, slot.state == STATE_VERSUS_WON);
     if (slot.fade_alpha > 253) {
-      slot.state = slot.state == STATE_VERSUS_WON ? STATE_WINNER_FADE_OUT : STATE_LOSER_FADE_OUT;
+      begin_versus_fade_out(player);
     } else {
       slot.fade_alpha += 2;
       message_slide[player]++;
@@ -114,9 +104,7 @@ void run_versus_fades(int player)
       slot.fade_alpha -= 4;
       message_slide[player]++;
     } else {
-      clear_lamp_column(player);
-      slot.state = STATE_JOIN_MENU;
-      menu_selection[player] = 0;
+      return_to_join_menu(player, AFTER_VERSUS);
       message_slide[player] = 0;
     }
   }

@@ -2,22 +2,19 @@
 
 #include <allegro.h>
 
-#include "render/text.h"
-
+#include "base/display.h"
+#include "base/global_bitmaps.h"
+#include "base/platform.h"
+#include "base/resources.h"
+#include "base/text.h"
 #include "board/board.h"
-#include "board/supply.h"
+#include "board/player_states.h"
 #include "control/bindings.h"
+#include "control/input.h"
 #include "control/settings_screen.h"
-#include "shell/display.h"
-#include "shell/global_bitmaps.h"
-#include "shell/main_loop.h"
-#include "shell/platform.h"
-#include "shell/player_slots.h"
-#include "shell/resources.h"
-#include "shell/startup.h"
+#include "render/level_panel.h"
+#include "state/game_state.h"
 
-int game_mode = MODE_ONE_PLAYER;
-int menu_selection[2];
 int menu_key_guard[2];
 int refusal_timer[2];
 
@@ -35,14 +32,12 @@ constexpr int MENU_KEY_THRESHOLD = 8;
 constexpr int REFUSAL_FRAMES = 60;
 constexpr int HIGH_SCORE_VIEW_LOCK = 30;
 
-int entry_y(int entry) { return 124 + 33 * entry; }
+void play_step_sound(int player) { platform.play_sample(ITEM_SOUND_CLICK, 255, player_pan(player), 3000); }
 
-void play_step_sound() { platform.play_sample(ITEM_SOUND_CLICK, 255, player_pan(current_player), 3000); }
-
-void refuse()
+void refuse(int player)
 {
-  refusal_timer[current_player] = REFUSAL_FRAMES;
-  platform.play_sample(ITEM_SOUND_REFUSAL, 255, player_pan(current_player), 1000);
+  refusal_timer[player] = REFUSAL_FRAMES;
+  platform.play_sample(ITEM_SOUND_REFUSAL, 255, player_pan(player), 1000);
 }
 
 bool other_is_free(int player, bool paused_counts_as_free)
@@ -58,7 +53,7 @@ bool steer_with_mouse(int player)
   const bool clicked = mouse_b & 1;
   platform.set_mouse_speed(3, 3);
   int &selection = menu_selection[player];
-  const int y0 = entry_y(selection);
+  const int y0 = join_menu_entry_y(selection);
   const int pointer_y = platform.pointer_y();
   if (y0 - 2 > pointer_y && selection != 0) {
     selection--;
@@ -75,63 +70,59 @@ void step_with_keys(int player)
 {
   int &selection = menu_selection[player];
   if (menu_key_guard[player] > MENU_KEY_THRESHOLD && action_key_down(player, ACTION_MOVE_UP)) {
-    play_step_sound();
+    play_step_sound(player);
     if (--selection == -1) selection = ENTRY_COUNT - 1;
     menu_key_guard[player] = 0;
   }
   if (menu_key_guard[player] > MENU_KEY_THRESHOLD && action_key_down(player, ACTION_MOVE_DOWN)) {
-    play_step_sound();
+    play_step_sound(player);
     if (++selection == ENTRY_COUNT) selection = 0;
     menu_key_guard[player] = 0;
   }
 }
 
-void start_game_for(int player)
+// The rules set up the game; here its level panel is painted and a mouse player's pointer
+// placed on his board.
+void begin_game(int player, PlayerState first_state)
 {
-  start_level(player, true);
-  reset_board(player, true);
+  start_game(player, first_state);
+  paint_level_panel(player);
+  place_pointer_for_new_game(player);
 }
 
-void start_game_for_both(GameMode mode, PlayerState first_state)
+void begin_game_for_both(GameMode mode, PlayerState first_state)
 {
   game_mode = mode;
-  player_slots[0].state = player_slots[1].state = first_state;
-  start_game_for(0);
-  start_game_for(1);
-  redraw_lamp_column(0);
-  redraw_lamp_column(1);
+  begin_game(0, first_state);
+  begin_game(1, first_state);
 }
 
 // Carries out the selected entry; false when it was refused.
 bool confirm_entry(int player)
 {
-  PlayerSlot &slot = player_slots[player];
   switch (menu_selection[player]) {
   case ENTRY_ONE_PLAYER:
     game_mode = MODE_ONE_PLAYER;
-    slot.state = STATE_LEVEL_START;
-    start_game_for(player);
-    redraw_lamp_column(player);
+    begin_game(player, STATE_LEVEL_START);
     break;
   case ENTRY_TWO_PLAYERS:
   case ENTRY_VERSUS: {
     if (!other_is_free(player, false)) {
-      refuse();
+      refuse(player);
       return false;
     }
     // Versus starts straight into play, without a level count-in.
     const bool versus = menu_selection[player] == ENTRY_VERSUS;
-    start_game_for_both(versus ? MODE_VERSUS : MODE_TWO_PLAYERS,
+    begin_game_for_both(versus ? MODE_VERSUS : MODE_TWO_PLAYERS,
                         versus ? STATE_PLAYING : STATE_LEVEL_START);
     break;
   }
   case ENTRY_HIGH_SCORES:
-    slot.timer = HIGH_SCORE_VIEW_LOCK;
-    slot.state = STATE_HIGH_SCORES;
+    show_high_scores(player, HIGH_SCORE_VIEW_LOCK);
     break;
   case ENTRY_CONTROLS:
     if (!other_is_free(player, true)) {
-      refuse();
+      refuse(player);
       return false;
     }
     // The settings screen draws over the whole screen: the background is laid again after.
@@ -171,11 +162,11 @@ void run_join_menu(int player)
   }
 
   step_with_keys(player);
-  if (uses_mouse(player)) platform.position_mouse(100, entry_y(menu_selection[player]));
+  if (uses_mouse(player)) platform.position_mouse(100, join_menu_entry_y(menu_selection[player]));
 
   // The confirm key is read every frame, without the guard: only the click is guarded.
   if (refusal_timer[player] == 0 && (action_key_down(player, ACTION_DRAG_BLOCK) || clicked)) {
-    play_step_sound();
+    play_step_sound(player);
     if (!confirm_entry(player)) return;
   }
 
@@ -183,17 +174,4 @@ void run_join_menu(int player)
     refusal_timer[player]--;
     draw_refusal(player);
   }
-}
-
-void redraw_lamp_column(int player)
-{
-  for (int row = 0; row < PLAYING_ROWS; row++)
-    blit(item_bitmap(ITEM_COLOUR_CHIPS), background_buffer, 0, 6 * row_lamps[player][row].colour,
-         PLAYER_X_STEP * player + 210, 30 * row + 62, 4, 6);
-}
-
-void clear_lamp_column(int player)
-{
-  const int x = PLAYER_X_STEP * player + 210;
-  blit(item_bitmap(ITEM_BACKGROUND), background_buffer, x, 60, x, 60, 4, 370);
 }

@@ -7,32 +7,30 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/display.h"
+#include "base/global_bitmaps.h"
+#include "base/platform.h"
+#include "base/resources.h"
 #include "board/board.h"
+#include "board/player_states.h"
 #include "board/supply.h"
 #include "control/bindings.h"
 #include "control/input.h"
-#include "shell/display.h"
-#include "shell/frame_driver.h"
-#include "shell/global_bitmaps.h"
-#include "shell/join_menu.h"
-#include "shell/platform.h"
-#include "shell/player_slots.h"
-#include "shell/prerender.h"
-#include "shell/resources.h"
-#include "shell/startup.h"
 #include "scores/game_over.h"
+#include "shell/frame_driver.h"
+#include "shell/join_menu.h"
+#include "shell/prerender.h"
+#include "shell/startup.h"
+#include "state/game_state.h"
 
 bool music_on = true;
 bool windowed = false;
-int difficulty = 1;
 int global_key_guard = 0;
-int current_player = 0;
 
 namespace {
 
 constexpr int TOGGLE_KEY_THRESHOLD = 30;     // F1 and F2
 constexpr int DIFFICULTY_KEY_THRESHOLD = 20; // F3
-constexpr int HIGH_SCORE_LEAVE_LOCK = 10;
 
 // Set from the library's window thread; read by the loop.
 std::atomic<bool> close_flag{false};
@@ -83,8 +81,7 @@ void run_high_score_view(PlayerSlot &slot, int player)
     slot.timer--;
   } else if (any_bound_key_down(player) || mouse_b != 0) {
     // There is one mouse for both players: any button leaves either player's view.
-    slot.state = STATE_JOIN_MENU;
-    slot.timer = HIGH_SCORE_LEAVE_LOCK;
+    return_to_join_menu(player, AFTER_HIGH_SCORES);
   }
 }
 
@@ -108,8 +105,8 @@ void enter_main_loop()
   for (int player = 0; player < 2; player++) {
     current_player = player;
     PlayerSlot &slot = player_slots[player];
-    platform.position_mouse(100, 124 + 33 * menu_selection[player]);
-    slot.state = STATE_JOIN_MENU;
+    platform.position_mouse(100, join_menu_entry_y(menu_selection[player]));
+    return_to_join_menu(player, AT_START);
     for (int &letter : slot.name_letters) letter = ' ';
     strcpy(slot.name, "...");
     menu_selection[0] = menu_selection[1] = 0;

@@ -2,10 +2,10 @@
 
 #include <allegro.h>
 
+#include "base/display.h"
+#include "base/global_bitmaps.h"
+#include "base/resources.h"
 #include "board/board.h"
-#include "shell/display.h"
-#include "shell/global_bitmaps.h"
-#include "shell/resources.h"
 #include "shell/startup.h"
 
 namespace {

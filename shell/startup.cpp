@@ -3,21 +3,15 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "shell/data_paths.h"
-#include "shell/display.h"
-#include "shell/global_bitmaps.h"
+#include "base/clock.h"
+#include "base/data_paths.h"
+#include "base/display.h"
+#include "base/global_bitmaps.h"
+#include "base/platform.h"
+#include "base/resources.h"
 #include "shell/main_loop.h"
-#include "shell/platform.h"
-#include "shell/resources.h"
-
-MillisecondCounter tick_counter;
-MillisecondCounter message_timer;
 
 ResourceDigest expected_resource_digest;
-
-FONT *font_numbers;
-FONT *font_messages;
-FONT *font_points;
 
 // With a window of 640 x 480, full screen first, as the game is meant to be played; a
 // machine that has no 640 x 480 full-screen mode still gets a window. A desktop with room for
@@ -101,13 +95,6 @@ bool initialise_game()
 
   take_fonts();
   return false;
-}
-
-void take_fonts()
-{
-  font_numbers = item_font(ITEM_FONT_NUMBERS);
-  font_messages = item_font(ITEM_FONT_MESSAGES);
-  font_points = item_font(ITEM_FONT_POINTS);
 }
 
 void show_goodbye_screen()

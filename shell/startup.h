@@ -1,22 +1,10 @@
-// Start-up, timing and shutdown: the library, the screen, sound, the resource file, the
-// millisecond counters and the global bitmaps; and the goodbye screen at the end of a run.
+// Start-up and shutdown: the library, the screen, sound, the resource file and the global
+// bitmaps; and the goodbye screen at the end of a run.
 #pragma once
 
 #include <allegro.h>
 
-#include "shell/millisecond_counter.h"
-#include "shell/resource_check.h"
-
-// Milliseconds since each was last set to 0.
-extern MillisecondCounter tick_counter;   // frame pacing and the goodbye screen
-extern MillisecondCounter message_timer;  // the control settings screen's error messages
-
-// The three fonts of the resource file, copied out once after loading.
-extern FONT *font_numbers;   // item 30: scores, table lines
-extern FONT *font_messages;  // item 31: messages and names
-extern FONT *font_points;    // item 32: the numbers on the point sprites
-// Copies the three font handles out of the loaded resource file.
-void take_fonts();
+#include "base/resource_check.h"
 
 // The size and checksum korvanta.dat must have. main gives the build's record before
 // start-up; until then it matches no file, so the game cannot start on an unchecked one.

@@ -4,11 +4,11 @@
 
 #include <algorithm>
 
+#include "base/display.h"
+#include "base/global_bitmaps.h"
+#include "base/platform.h"
+#include "base/resources.h"
 #include "control/settings_screen.h"
-#include "shell/display.h"
-#include "shell/global_bitmaps.h"
-#include "shell/platform.h"
-#include "shell/resources.h"
 
 namespace {
 

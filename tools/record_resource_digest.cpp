@@ -3,7 +3,7 @@
 //   record_resource_digest <korvanta.dat> <output.cpp>
 #include <cstdio>
 
-#include "shell/resource_check.h"
+#include "base/resource_check.h"
 
 int main(int argc, char **argv)
 {
@@ -24,7 +24,7 @@ int main(int argc, char **argv)
   }
   fprintf(out,
           "// Written by the build from the packed korvanta.dat; rebuilt with it.\n"
-          "#include \"shell/resource_check.h\"\n\n"
+          "#include \"base/resource_check.h\"\n\n"
           "const ResourceDigest BUILT_RESOURCE_DIGEST = {%ldL, 0x%08xu};\n",
           digest.size, static_cast<unsigned>(digest.checksum));
   return fclose(out) == 0 ? 0 : 1;

@@ -14,18 +14,19 @@
 #include <cstdlib>
 #include <string>
 
+#include "base/global_bitmaps.h"
+#include "base/resource_check.h"
+#include "base/resources.h"
 #include "board/board.h"
+#include "board/lamps.h"
 #include "board/power.h"
 #include "board/supply.h"
 #include "control/bindings.h"
 #include "render/level_panel.h"
-#include "shell/global_bitmaps.h"
 #include "shell/join_menu.h"
 #include "shell/main_loop.h"
-#include "shell/player_slots.h"
-#include "shell/resources.h"
-#include "shell/resource_check.h"
 #include "shell/startup.h"
+#include "state/game_state.h"
 
 namespace {
 

@@ -6,13 +6,14 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "shell/display.h"
-#include "shell/global_bitmaps.h"
-#include "shell/platform.h"
+#include "base/clock.h"
+#include "base/display.h"
+#include "base/global_bitmaps.h"
+#include "base/platform.h"
+#include "base/resource_check.h"
+#include "base/resources.h"
 #include "shell/prerender.h"
-#include "shell/resource_check.h"
-#include "shell/resources.h"
-#include "shell/startup.h"
+
 
 namespace {
 

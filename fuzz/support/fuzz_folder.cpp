@@ -1,3 +1,4 @@
+#include "base/resources.h"
 #include "fuzz/support/fuzz_folder.h"
 
 #include <allegro.h>
@@ -10,8 +11,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "shell/display.h"
-#include "shell/platform.h"
+#include "base/display.h"
+#include "base/platform.h"
 #include "shell/startup.h"
 
 namespace {

@@ -8,12 +8,12 @@
 #include <atomic>
 #include <cstdlib>
 
+#include "base/resources.h"
 #include "board/board.h"
 #include "control/bindings.h"
 #include "shell/join_menu.h"
 #include "shell/main_loop.h"
-#include "shell/player_slots.h"
-#include "shell/resources.h"
+#include "state/game_state.h"
 #include "tests/support/headless.h"
 
 extern "C" void *__libc_malloc(size_t size);

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "shell/resources.h"
+#include "base/resources.h"
 
 namespace {
 

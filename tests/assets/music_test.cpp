@@ -11,7 +11,7 @@
 #include <sstream>
 #include <string>
 
-#include "shell/resources.h"
+#include "base/resources.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
-#include "shell/resources.h"
+#include "base/resources.h"
 
 namespace {
 

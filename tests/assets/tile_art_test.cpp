@@ -6,12 +6,12 @@
 #include <cstdlib>
 #include <vector>
 
+#include "base/global_bitmaps.h"
+#include "base/resources.h"
 #include "board/board.h"
 #include "board/power.h"
 #include "render/playfield.h"
-#include "shell/global_bitmaps.h"
 #include "shell/prerender.h"
-#include "shell/resources.h"
 #include "tests/support/game_state.h"
 
 namespace {

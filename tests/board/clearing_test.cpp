@@ -7,7 +7,7 @@
 #include "board/power.h"
 #include "shell/join_menu.h"
 #include "shell/main_loop.h"
-#include "shell/player_slots.h"
+#include "state/game_state.h"
 #include "tests/support/game_state.h"
 #include "tests/support/headless.h"
 

@@ -2,11 +2,11 @@
 // start-up glows, and burn-outs with the replacement they start.
 #include <gtest/gtest.h>
 
+#include "base/resources.h"
 #include "board/board.h"
 #include "board/lamps.h"
 #include "board/power.h"
-#include "shell/player_slots.h"
-#include "shell/resources.h"
+#include "state/game_state.h"
 #include "tests/support/game_state.h"
 #include "tests/support/headless.h"
 

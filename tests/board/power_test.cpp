@@ -6,6 +6,7 @@
 #include "board/board.h"
 #include "board/power.h"
 #include "shell/main_loop.h"
+#include "state/game_state.h"
 #include "tests/support/game_state.h"
 
 // Tiles as lay_row reads them: '7' 'J' 'L' 'r' elbows left-bottom, top-left, top-right,

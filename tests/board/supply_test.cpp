@@ -3,12 +3,12 @@
 #include <cstring>
 #include <vector>
 
+#include "base/resources.h"
 #include "board/board.h"
 #include "board/supply.h"
 #include "shell/join_menu.h"
 #include "shell/main_loop.h"
-#include "shell/player_slots.h"
-#include "shell/resources.h"
+#include "state/game_state.h"
 #include "tests/support/headless.h"
 
 static const unsigned char *kinds_of(int player) { return block_supplies[player].supply_kinds; }

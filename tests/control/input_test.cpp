@@ -3,12 +3,12 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include "base/resources.h"
 #include "board/board.h"
 #include "control/bindings.h"
 #include "control/input.h"
 #include "shell/main_loop.h"
-#include "shell/player_slots.h"
-#include "shell/resources.h"
+#include "state/game_state.h"
 #include "tests/support/game_state.h"
 #include "tests/support/headless.h"
 

@@ -3,14 +3,14 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include "base/global_bitmaps.h"
 #include "board/board.h"
 #include "board/clearing.h"
 #include "render/effects.h"
 #include "render/hud.h"
-#include "shell/global_bitmaps.h"
 #include "shell/join_menu.h"
 #include "shell/main_loop.h"
-#include "shell/player_slots.h"
+#include "state/game_state.h"
 #include "tests/support/game_state.h"
 #include "tests/support/headless.h"
 

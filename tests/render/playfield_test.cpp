@@ -4,14 +4,14 @@
 #include <gtest/gtest.h>
 #include <vector>
 
+#include "base/global_bitmaps.h"
+#include "base/resources.h"
 #include "board/board.h"
 #include "board/power.h"
 #include "render/playfield.h"
-#include "shell/global_bitmaps.h"
 #include "shell/main_loop.h"
-#include "shell/player_slots.h"
 #include "shell/prerender.h"
-#include "shell/resources.h"
+#include "state/game_state.h"
 #include "tests/support/game_state.h"
 #include "tests/support/headless.h"
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-#include "render/score_panel.h"
+#include "board/level_bonus.h"
 
 TEST(LevelBonus, RangesGrowWithTheLevel)
 {

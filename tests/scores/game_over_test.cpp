@@ -11,7 +11,7 @@
 #include "scores/high_scores.h"
 #include "shell/frame_driver.h"
 #include "shell/main_loop.h"
-#include "shell/player_slots.h"
+#include "state/game_state.h"
 #include "tests/support/game_state.h"
 #include "tests/support/headless.h"
 #include "tests/support/scratch_folder.h"

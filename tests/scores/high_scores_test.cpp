@@ -9,7 +9,7 @@
 
 #include "scores/high_scores.h"
 #include "shell/main_loop.h"
-#include "shell/player_slots.h"
+#include "state/game_state.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/command_line.h"
+#include "base/command_line.h"
 
 namespace {
 

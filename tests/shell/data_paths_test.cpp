@@ -3,7 +3,7 @@
 // checked end to end, from an unpacked package.)
 #include <gtest/gtest.h>
 
-#include "shell/data_paths.h"
+#include "base/data_paths.h"
 
 TEST(DataPaths, TheUserFolderFollowsXdgDataHomeOnlyWhenItIsAnAbsolutePath)
 {

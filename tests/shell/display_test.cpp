@@ -4,13 +4,14 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
-#include "shell/display.h"
+#include "base/display.h"
+#include "base/global_bitmaps.h"
+#include "base/platform.h"
 #include "shell/frame_driver.h"
-#include "shell/global_bitmaps.h"
 #include "shell/main_loop.h"
-#include "shell/platform.h"
 #include "shell/prerender.h"
 #include "shell/startup.h"
+#include "state/game_state.h"
 #include "tests/support/game_state.h"
 #include "tests/support/headless.h"
 

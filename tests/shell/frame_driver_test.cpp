@@ -2,13 +2,14 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
-#include "shell/display.h"
+#include "base/clock.h"
+#include "base/display.h"
+#include "base/global_bitmaps.h"
 #include "shell/frame_driver.h"
-#include "shell/global_bitmaps.h"
 #include "shell/join_menu.h"
-#include "shell/player_slots.h"
 #include "shell/prerender.h"
 #include "shell/startup.h"
+#include "state/game_state.h"
 #include "tests/support/game_state.h"
 #include "tests/support/headless.h"
 

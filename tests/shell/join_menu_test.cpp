@@ -2,11 +2,11 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include "base/resources.h"
 #include "control/bindings.h"
 #include "shell/join_menu.h"
 #include "shell/main_loop.h"
-#include "shell/player_slots.h"
-#include "shell/resources.h"
+#include "state/game_state.h"
 #include "tests/support/headless.h"
 
 class JoinMenu : public ::testing::Test {

@@ -5,7 +5,7 @@
 
 #include "control/bindings.h"
 #include "shell/main_loop.h"
-#include "shell/player_slots.h"
+#include "state/game_state.h"
 #include "tests/support/headless.h"
 
 class MainLoop : public ::testing::Test {

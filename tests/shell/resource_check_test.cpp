@@ -6,7 +6,7 @@
 #include <fstream>
 #include <string>
 
-#include "shell/resource_check.h"
+#include "base/resource_check.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "shell/resources.h"
+#include "base/resources.h"
 
 TEST(ResourceFile, ItemsHaveTheirKindAndDepthNoneBlankOrSilentAndFontsAreWhole)
 {

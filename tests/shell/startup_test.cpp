@@ -6,6 +6,7 @@
 
 #include "shell/main_loop.h"
 #include "shell/startup.h"
+#include "state/game_state.h"
 #include "tests/support/headless.h"
 
 TEST(Startup, TheScreenIsFullFirstThenAWindow)

@@ -2,12 +2,12 @@
 
 #include <allegro.h>
 
+#include "base/resources.h"
 #include "board/board.h"
 #include "board/power.h"
 #include "control/bindings.h"
 #include "shell/join_menu.h"
-#include "shell/player_slots.h"
-#include "shell/resources.h"
+#include "state/game_state.h"
 
 namespace {
 

@@ -27,7 +27,7 @@
 #include "scores/high_scores.h"
 #include "shell/join_menu.h"
 #include "shell/main_loop.h"
-#include "shell/player_slots.h"
+#include "state/game_state.h"
 #include "tests/soak/invariants.h"
 #include "tests/soak/random_player.h"
 #include "tests/soak/state_digest.h"

@@ -4,6 +4,8 @@
 
 #include <cstddef>
 
+#include "base/global_bitmaps.h"
+#include "base/platform.h"
 #include "board/board.h"
 #include "board/power.h"
 #include "control/bindings.h"
@@ -11,11 +13,10 @@
 #include "render/playfield.h"
 #include "scores/game_over.h"
 #include "scores/high_scores.h"
-#include "shell/global_bitmaps.h"
+#include "shell/frame_driver.h"
 #include "shell/join_menu.h"
 #include "shell/main_loop.h"
-#include "shell/platform.h"
-#include "shell/player_slots.h"
+#include "state/game_state.h"
 
 namespace {
 

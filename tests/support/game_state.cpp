@@ -7,7 +7,7 @@
 #include "control/input.h"
 #include "shell/join_menu.h"
 #include "shell/main_loop.h"
-#include "shell/player_slots.h"
+#include "state/game_state.h"
 
 void reset_game_state()
 {

@@ -6,11 +6,12 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "shell/display.h"
-#include "shell/global_bitmaps.h"
-#include "shell/platform.h"
-#include "shell/resources.h"
-#include "shell/startup.h"
+#include "base/clock.h"
+#include "base/display.h"
+#include "base/global_bitmaps.h"
+#include "base/platform.h"
+#include "base/resources.h"
+#include "control/settings_screen.h"
 
 FakePlatform fake;
 

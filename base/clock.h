@@ -27,3 +27,6 @@ public:
 private:
   std::atomic<int64_t> origin_{0};
 };
+
+// Milliseconds since the last frame began (frame pacing) or since the goodbye screen showed.
+extern MillisecondCounter tick_counter;

@@ -1,16 +1,10 @@
-#include "shell/resource_check.h"
+#include "base/resource_check.h"
 
 #include <cstdio>
 
-namespace {
+#include "base/checksum.h"
 
-constexpr std::uint32_t FNV_OFFSET_BASIS = 2166136261u;
-constexpr std::uint32_t FNV_PRIME = 16777619u;
-
-}  // namespace
-
-// FNV-1a changes its value for any single changed byte: each step multiplies by an odd
-// number, which loses nothing, so a difference once mixed in is never cancelled.
+// FNV-1a changes its value for any single changed byte.
 bool read_resource_digest(const char *path, ResourceDigest &digest)
 {
   FILE *file = fopen(path, "rb");
@@ -20,7 +14,7 @@ bool read_resource_digest(const char *path, ResourceDigest &digest)
   unsigned char chunk[16384];
   size_t count;
   while ((count = fread(chunk, 1, sizeof chunk, file)) > 0) {
-    for (size_t i = 0; i < count; i++) digest.checksum = (digest.checksum ^ chunk[i]) * FNV_PRIME;
+    for (size_t i = 0; i < count; i++) digest.checksum = fnv1a_step(digest.checksum, chunk[i]);
     digest.size += static_cast<long>(count);
   }
   const bool read_whole = !ferror(file);

@@ -1,4 +1,4 @@
-#include "shell/global_bitmaps.h"
+#include "base/global_bitmaps.h"
 
 BITMAP *cell_overlay_sprites[2];
 BITMAP *back_buffer;

@@ -1,9 +1,9 @@
-#include "shell/command_line.h"
+#include "base/command_line.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "shell/display.h"
+#include "base/display.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "shell/display.h"
+#include "base/display.h"
 
-#include "shell/global_bitmaps.h"
-#include "shell/platform.h"
+#include "base/global_bitmaps.h"
+#include "base/platform.h"
 
 BITMAP *game_screen = nullptr;
 int scale_factor = 1;

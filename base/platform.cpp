@@ -1,9 +1,9 @@
-#include "shell/platform.h"
+#include "base/platform.h"
 
 #include <allegro.h>
 
-#include "shell/display.h"
-#include "shell/resources.h"
+#include "base/display.h"
+#include "base/resources.h"
 
 namespace {
 

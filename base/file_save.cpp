@@ -1,4 +1,4 @@
-#include "shell/file_save.h"
+#include "base/file_save.h"
 
 #include <fcntl.h>
 #include <unistd.h>

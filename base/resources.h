@@ -75,6 +75,17 @@ void select_font_palette();
 
 DATAFILE *load_resource_file(const char *path);
 
+// The three fonts of the resource file, copied out once after loading.
+extern FONT *font_numbers;   // item 30: scores, table lines
+extern FONT *font_messages;  // item 31: messages and names
+extern FONT *font_points;    // item 32: the numbers on the point sprites
+// Copies the three font handles out of the loaded resource file.
+void take_fonts();
+
+// The digit strips of the level panel (item 11) and of the clear message (item 12): the
+// digits 0..9 side by side, each this size.
+constexpr int DIGIT_WIDTH = 18, DIGIT_HEIGHT = 20;
+
 BITMAP *item_bitmap(ResourceItem item);
 FONT *item_font(ResourceItem item);
 SAMPLE *item_sample(ResourceItem item);

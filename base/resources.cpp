@@ -1,4 +1,4 @@
-#include "shell/resources.h"
+#include "base/resources.h"
 
 // Sizes are those the game cuts from each picture; what lies where inside a picture is
 // described at the code that draws it (assets/) and at the code that cuts it.
@@ -47,6 +47,17 @@ const ResourceEntry RESOURCE_CATALOGUE[RESOURCE_ITEM_COUNT] = {
 };
 
 DATAFILE *game_data = nullptr;
+
+FONT *font_numbers;
+FONT *font_messages;
+FONT *font_points;
+
+void take_fonts()
+{
+  font_numbers = item_font(ITEM_FONT_NUMBERS);
+  font_messages = item_font(ITEM_FONT_MESSAGES);
+  font_points = item_font(ITEM_FONT_POINTS);
+}
 
 void set_resource_color_conversion()
 {

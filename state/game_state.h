@@ -1,5 +1,14 @@
-// Each player's record and the thirteen states that say what his half of the screen does.
+// The game state every floor reads: the game mode and difficulty, the player the per-player
+// functions act on, and each player's record with the thirteen states that say what his half
+// of the screen does. This file owns these globals; the changes of a player's state go
+// through board/player_states.h.
 #pragma once
+
+enum GameMode { MODE_ONE_PLAYER = 1, MODE_TWO_PLAYERS = 2, MODE_VERSUS = 3 };
+
+extern int game_mode;        // a GameMode: chosen in the join menu when a game starts
+extern int difficulty;       // 0..2; set to 1 when the main loop starts, F3 changes it
+extern int current_player;   // the player the per-player functions act on: 0 or 1
 
 enum PlayerState {
   STATE_JOIN_MENU = 1,
@@ -46,9 +55,9 @@ struct PlayerSlot {
 };
 
 extern PlayerSlot player_slots[2];
-extern int message_slide[2];     // pixel offset of the winner / loser picture
-extern int menu_pulse[2];        // animates the join-menu highlight: 5, 6 .. 31, 30 .. 1, 2 ..
-extern int menu_pulse_step[2];
+
+extern int menu_selection[2];   // the highlighted join-menu entry, 0..4
+extern int pause_run[2];        // pause toggles in a row with no move or turn between
 
 // The other player's index.
 inline int opponent_of(int player) { return 1 - player; }

@@ -1,4 +1,4 @@
-#include "shell/millisecond_counter.h"
+#include "base/clock.h"
 
 #include <ctime>
 
@@ -10,3 +10,5 @@ int64_t monotonic_milliseconds()
 }
 
 int64_t (*millisecond_clock)() = monotonic_milliseconds;
+
+MillisecondCounter tick_counter;
