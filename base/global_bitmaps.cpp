@@ -3,12 +3,12 @@
 BITMAP *cell_overlay_sprites[2];
 BITMAP *back_buffer;
 BITMAP *background_buffer;
-BITMAP *tile_sprites[TILE_SET_COUNT][TILE_KIND_COUNT + 1];
-BITMAP *lamp_sprites[2 * LAMP_COLOUR_COUNT];
+BITMAP *tile_sprites[TILE_SET_COUNT][TILE_KINDS + 1];
+BITMAP *lamp_sprites[2 * LAMP_COLOURS];
 BITMAP *lamp_socket_sprite;
 BITMAP *new_lamp_sprites[4];
 BITMAP *level_panels[2];
-BITMAP *points_sprites[TILE_KIND_COUNT];
+BITMAP *points_sprites[TILE_KINDS];
 BITMAP *power_maps[2];
 BITMAP *bonus_sprites[2];
 
@@ -21,10 +21,10 @@ template <typename Visit> void for_each_global_bitmap(Visit visit)
   visit(back_buffer, SCREEN_WIDTH, SCREEN_HEIGHT, 0);
   visit(background_buffer, SCREEN_WIDTH, SCREEN_HEIGHT, 0);
   for (auto &set : tile_sprites)
-    for (int kind = 1; kind <= TILE_KIND_COUNT; kind++) visit(set[kind], 30, 30, 0);
-  for (BITMAP *&lamp : lamp_sprites) visit(lamp, 22, 22, 0);
-  visit(lamp_socket_sprite, 22, 22, 0);
-  for (int value = 1; value <= 3; value++) visit(new_lamp_sprites[value], 22, 22, 0);
+    for (int kind = 1; kind <= TILE_KINDS; kind++) visit(set[kind], 30, 30, 0);
+  for (BITMAP *&lamp : lamp_sprites) visit(lamp, LAMP_SIZE, LAMP_SIZE, 0);
+  visit(lamp_socket_sprite, LAMP_SIZE, LAMP_SIZE, 0);
+  for (int value = 1; value <= 3; value++) visit(new_lamp_sprites[value], LAMP_SIZE, LAMP_SIZE, 0);
   for (BITMAP *&panel : level_panels) visit(panel, 142, 278, 0);
   for (BITMAP *&points : points_sprites) visit(points, 20, 20, 0);
   for (BITMAP *&map : power_maps) visit(map, 30, 65, 8);

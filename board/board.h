@@ -1,7 +1,10 @@
 // The boards and the per-player records that the rules share: cells, the falling block, the
 // block supply, the clearing phase, lamps, popups, carriers and sparks; the tile kinds with
-// their turn tables and point values. Every rule acts on the board of `current_player`.
+// their turn tables and point values. A rule that takes a player acts on that player's board;
+// one that takes none acts on the board of `current_player`.
 #pragma once
+
+#include "base/global_bitmaps.h"  // TILE_KINDS, LAMP_COLOURS
 
 constexpr int BOARD_COLUMNS = 6;
 constexpr int BOARD_ROWS = 14;       // row 0 is the supply row, rows 1..13 are played
@@ -13,7 +16,6 @@ constexpr int BOARD_TOP = 20;        // screen y of row 0
 constexpr int SUPPLY_LENGTH = 1000;
 constexpr int SCORE_POPUPS = 100;
 constexpr int SPARKS_PER_ROW = 10;
-constexpr int TILE_KINDS = 19;
 
 constexpr int TILE_EMPTY = 0;        // kinds 1..19 are tiles
 

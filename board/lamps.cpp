@@ -14,11 +14,8 @@
 
 namespace {
 
-constexpr int LAMP_SIZE = 22;
-constexpr int LAMP_X = 213, LAMP_Y = 54;   // lamp i stands at (365p + 213, 30i + 54)
 constexpr int GLOW_X = 205, GLOW_Y = 49;   // the glow and flash over a lamp being replaced
 constexpr int CHIP_X = 210, CHIP_Y = 62;   // the colour mark beside the lamp
-constexpr int CHIP_WIDTH = 4, CHIP_HEIGHT = 6;
 constexpr int COLUMN_TOP = 60, COLUMN_HEIGHT = 370;  // the strip of the colour marks
 constexpr int BURNT_SOCKET_X = 214;        // the background laid back over a burnt-out lamp
 
@@ -29,7 +26,6 @@ constexpr int FLASH_FROM = 170;            // the flash shows late in a replacem
 constexpr int FLASH_STEP = 4;
 constexpr int CARRIER_LEAVES_AT = 230;
 constexpr int REPLACEMENT_DONE = 255;
-constexpr int LAMP_COLOURS = 6;
 
 constexpr int BURN_OUT_VOLUME = 255, BURN_OUT_FREQUENCY = 1500;
 
@@ -62,8 +58,8 @@ void finish_replacement(int player, int row, RowLamp &lamp)
   masked_blit(lamp_socket_sprite, background_buffer, 0, 0, lamp_x(player), lamp_y(row), LAMP_SIZE,
               LAMP_SIZE);
   if (!game_is_over(player))
-    blit(item_bitmap(ITEM_COLOUR_CHIPS), background_buffer, 0, CHIP_HEIGHT * lamp.colour,
-         PLAYER_X_STEP * player + CHIP_X, TILE_SIZE * row + CHIP_Y, CHIP_WIDTH, CHIP_HEIGHT);
+    blit(item_bitmap(ITEM_COLOUR_CHIPS), background_buffer, 0, COLOUR_CHIP_HEIGHT * lamp.colour,
+         PLAYER_X_STEP * player + CHIP_X, TILE_SIZE * row + CHIP_Y, COLOUR_CHIP_WIDTH, COLOUR_CHIP_HEIGHT);
   lamp.shots_left = player_slots[player].state == STATE_GAME_OVER ? rand() % 30 + 5 : rand() % 5 + 2;
 }
 
@@ -212,13 +208,13 @@ void fire_full_lamps()
 void redraw_lamp_column(int player)
 {
   for (int row = 0; row < PLAYING_ROWS; row++)
-    blit(item_bitmap(ITEM_COLOUR_CHIPS), background_buffer, 0, CHIP_HEIGHT * row_lamps[player][row].colour,
-         PLAYER_X_STEP * player + CHIP_X, TILE_SIZE * row + CHIP_Y, CHIP_WIDTH, CHIP_HEIGHT);
+    blit(item_bitmap(ITEM_COLOUR_CHIPS), background_buffer, 0, COLOUR_CHIP_HEIGHT * row_lamps[player][row].colour,
+         PLAYER_X_STEP * player + CHIP_X, TILE_SIZE * row + CHIP_Y, COLOUR_CHIP_WIDTH, COLOUR_CHIP_HEIGHT);
 }
 
 void clear_lamp_column(int player)
 {
   const int x = PLAYER_X_STEP * player + CHIP_X;
-  blit(item_bitmap(ITEM_BACKGROUND), background_buffer, x, COLUMN_TOP, x, COLUMN_TOP, CHIP_WIDTH,
+  blit(item_bitmap(ITEM_BACKGROUND), background_buffer, x, COLUMN_TOP, x, COLUMN_TOP, COLOUR_CHIP_WIDTH,
        COLUMN_HEIGHT);
 }

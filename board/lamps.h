@@ -5,6 +5,9 @@
 
 constexpr int LAMP_FULL_GLOW = 300;
 
+// Lamp i of player p stands at (365p + LAMP_X, 30i + LAMP_Y), in its socket.
+constexpr int LAMP_X = 213, LAMP_Y = 54;
+
 // Draws and advances the current player's thirteen lamps, then fires the full ones when none
 // is still charging; once a frame, in every state.
 void update_lamps();

@@ -13,8 +13,8 @@ namespace {
 
 constexpr int CARRIER_WIDTH = 36, CARRIER_HEIGHT = 26;
 constexpr int CARRIER_DROP = 5;       // pixels per frame down and up; sideways it moves by one
-constexpr int CHIP_DX = 5, CHIP_DY = 7, CHIP_WIDTH = 4, CHIP_HEIGHT = 6;
-constexpr int LAMP_DX = 8, LAMP_DY = -1, LAMP_SIZE = 22;
+constexpr int CHIP_DX = 5, CHIP_DY = 7;
+constexpr int LAMP_DX = 8, LAMP_DY = -1;
 
 constexpr int SPARK_SIZE = 10, SPARK_FRAMES = 5;
 constexpr float SPARK_TIME_STEP = 0.1f;
@@ -49,8 +49,8 @@ void draw_carrier(const LampCarrier &carrier, int state)
   masked_blit(item_bitmap(ITEM_CARRIER), back_buffer, CARRIER_WIDTH * carrier.phase, 0, carrier.x,
               carrier.y, CARRIER_WIDTH, CARRIER_HEIGHT);
   if (state != STATE_GAME_OVER && state != STATE_NAME_ENTRY)
-    blit(item_bitmap(ITEM_COLOUR_CHIPS), back_buffer, 0, CHIP_HEIGHT * carrier.colour,
-         carrier.x + CHIP_DX, carrier.y + CHIP_DY, CHIP_WIDTH, CHIP_HEIGHT);
+    blit(item_bitmap(ITEM_COLOUR_CHIPS), back_buffer, 0, COLOUR_CHIP_HEIGHT * carrier.colour,
+         carrier.x + CHIP_DX, carrier.y + CHIP_DY, COLOUR_CHIP_WIDTH, COLOUR_CHIP_HEIGHT);
   if (carrier.phase == 1)
     masked_blit(new_lamp_sprites[carrier.image], back_buffer, 0, 0, carrier.x + LAMP_DX,
                 carrier.y + LAMP_DY, LAMP_SIZE, LAMP_SIZE);

@@ -6,19 +6,16 @@
 #include "base/global_bitmaps.h"
 #include "base/resources.h"
 #include "board/board.h"
+#include "board/lamps.h"
 #include "shell/startup.h"
 
 namespace {
 
 constexpr int CELL = TILE_SIZE;
-constexpr int LAMP_SIZE = 22;
 constexpr int LAMP_STEP = 24;         // lamps lie side by side in the sheet, 2 pixels apart
 constexpr int LAMP_COLOURS_TOP = 44;  // the coloured lamps start below socket and new lamps
 constexpr int POINTS_SIZE = 20;
 constexpr int POINTS_TEXT_Y = 6;
-// Each row's lamp socket on the play screen, from the left of the player's half.
-constexpr int SOCKET_X = 213;
-constexpr int SOCKET_TOP = 54;
 
 // How a tile kind's piece is laid over its background: a masked copy, or the piece turned
 // clockwise by an angle in the library's units (64 a quarter turn).
@@ -83,7 +80,7 @@ void prerender_sprites()
 
   prerender_tiles(scratch);
 
-  for (int colour = 0; colour < LAMP_COLOUR_COUNT; colour++)
+  for (int colour = 0; colour < LAMP_COLOURS; colour++)
     for (int j = 0; j < 2; j++)
       cut_lamp(lamp_sprites[2 * colour + j], LAMP_STEP * j, LAMP_COLOURS_TOP + LAMP_SIZE * colour);
 
@@ -109,8 +106,8 @@ void prepare_play_screen()
   draw_sprite(background_buffer, item_bitmap(ITEM_BACKGROUND), 0, 0);
   for (int player = 0; player < 2; player++)
     for (int row = 0; row < PLAYING_ROWS; row++)
-      draw_sprite(background_buffer, lamp_socket_sprite, PLAYER_X_STEP * player + SOCKET_X,
-                  SOCKET_TOP + TILE_SIZE * row);
+      draw_sprite(background_buffer, lamp_socket_sprite, PLAYER_X_STEP * player + LAMP_X,
+                  LAMP_Y + TILE_SIZE * row);
 
   draw_sprite(game_screen, item_bitmap(ITEM_BACKGROUND), 0, 0);
   present_screen();

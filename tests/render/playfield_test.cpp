@@ -27,7 +27,7 @@ protected:
     reset_fake_platform();
     // Powered sprites carry a conductor band across the middle, through seeds (2, 15) and (28, 15).
     for (int set = 0; set < TILE_SET_COUNT; set++)
-      for (int kind = 1; kind <= TILE_KIND_COUNT; kind++) {
+      for (int kind = 1; kind <= TILE_KINDS; kind++) {
         clear_to_color(tile_sprites[set][kind], marker(set, kind));
         if (set % 2) rectfill(tile_sprites[set][kind], 1, 12, 28, 17, makecol(0, 252, 0));
       }
