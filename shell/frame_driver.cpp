@@ -110,9 +110,10 @@ void run_versus_fades(int player)
   }
 }
 
-void draw_player_half(int player)
+// The current player's half of the screen.
+void draw_player_half()
 {
-  current_player = player;
+  const int player = current_player;
   PlayerSlot &slot = player_slots[player];
   const int x = PLAYER_X_STEP * player;
 
@@ -151,6 +152,9 @@ void run_frame()
   pace_frame();
   blit(back_buffer, game_screen, PRESENT_LEFT, 0, PRESENT_LEFT, 0, 665, 480);
   present_screen();
-  for (int player = 0; player < 2; player++) draw_player_half(player);
+  for (int player = 0; player < 2; player++) {
+    current_player = player;
+    draw_player_half();
+  }
   run_hud();
 }

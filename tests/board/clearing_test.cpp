@@ -1,12 +1,15 @@
 // Clears on hand-laid powered boards: what vanishes and scores, the protected next blocks, the
-// speed penalties of small clears and the versus blocks.
+// speed penalties of small clears and the versus blocks; and the clear message's number.
+#include <allegro.h>
 #include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
 
 #include "board/board.h"
 #include "board/clearing.h"
 #include "board/power.h"
-#include "shell/join_menu.h"
-#include "shell/main_loop.h"
+#include "base/global_bitmaps.h"
 #include "state/game_state.h"
 #include "tests/support/game_state.h"
 #include "tests/support/headless.h"
@@ -80,6 +83,54 @@ TEST_F(Clearing, SmallClearsSpeedUpTheBlocksAndVersusClearsSendHalfTheirTilesRou
   // A message without a lamp earns no bonus; more than ten lamps earn what ten do.
   EXPECT_EQ(lamp_bonus(0), 0);
   EXPECT_EQ(lamp_bonus(13), lamp_bonus(10));
+}
+
+
+// The clear message's picture of a clear's points.
+class ClearMessage : public ::testing::Test {
+protected:
+  static BITMAP *message(int points)
+  {
+    current_player = 1;
+    player_slots[1].clear_points = points;
+    render_clear_score();
+    return bonus_sprites[1];
+  }
+
+  // The leftmost and rightmost columns the number covers.
+  static std::pair<int, int> extent(int points)
+  {
+    BITMAP *picture = message(points);
+    int left = picture->w, right = -1;
+    for (int y = 0; y < picture->h; y++)
+      for (int x = 0; x < picture->w; x++)
+        if (getpixel(picture, x, y) != makecol(255, 0, 255)) left = std::min(left, x), right = std::max(right, x);
+    return {left, right};
+  }
+
+  // The pixels of one digit's place, 18 columns from x.
+  static std::vector<int> place(int points, int x)
+  {
+    BITMAP *picture = message(points);
+    std::vector<int> pixels;
+    for (int y = 0; y < picture->h; y++)
+      for (int i = x; i < x + 18; i++) pixels.push_back(getpixel(picture, i, y));
+    return pixels;
+  }
+};
+
+// Leading zeros go, down to two places, and the number moves half a digit right for each, so
+// that it stays centred in the message.
+TEST_F(ClearMessage, LeadingZerosAreDroppedDownToTwoPlacesAndTheNumberStaysCentred)
+{
+  const auto four = extent(8888), three = extent(888), two = extent(88), one = extent(8);
+  EXPECT_EQ(three, std::make_pair(four.first + 9, four.second - 9));
+  EXPECT_EQ(two, std::make_pair(four.first + 18, four.second - 18));
+  EXPECT_EQ(one.second, two.second) << "a single digit keeps its tens place, as a 0";
+  EXPECT_EQ(place(8, 36), place(88, 36));
+  EXPECT_NE(place(8, 18), place(88, 18));
+  EXPECT_EQ(place(8008, 0), place(8888, 0)) << "zeros inside the number stay";
+  EXPECT_EQ(place(808, 9), place(888, 9));
 }
 
 }  // namespace

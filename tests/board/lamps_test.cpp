@@ -1,7 +1,9 @@
 // The row lamps stepped frame by frame on hand-laid boards: charging, firing together, fading,
 // start-up glows, and burn-outs with the replacement they start.
+#include <allegro.h>
 #include <gtest/gtest.h>
 
+#include "base/global_bitmaps.h"
 #include "base/resources.h"
 #include "board/board.h"
 #include "board/lamps.h"
@@ -86,7 +88,13 @@ TEST_F(Lamps, ABurnOutStartsACarrierAndAReplacementOf255Frames)
   EXPECT_EQ(lamp(1).replacement, image);
   update_lamps();
   EXPECT_EQ(lamp(1).replacement, 0);
-  EXPECT_TRUE(lamp(1).shots_left >= 2 && lamp(1).shots_left <= 6);
+  EXPECT_EQ(lamp(1).state * 1000 + lamp(1).glow, LAMP_DARK * 1000) << "in place, dark";
+  EXPECT_EQ(lamp(1).colour, 0);
+  // Its colour's mark now stands in the background beside it.
+  for (int y = 0; y < COLOUR_CHIP_HEIGHT; y++)
+    for (int x = 0; x < COLOUR_CHIP_WIDTH; x++)
+      ASSERT_EQ(getpixel(background_buffer, 210 + x, 62 + y),
+                getpixel(item_bitmap(ITEM_COLOUR_CHIPS), x, y)) << x << ", " << y;
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 
 #include "board/board.h"
 #include "board/power.h"
-#include "shell/main_loop.h"
 #include "state/game_state.h"
 #include "tests/support/game_state.h"
 
@@ -16,7 +15,7 @@
 // bridges or splits adds, after a space, the power of each one's second conductor (a bridge's
 // vertical one, a split's right one), left to right.
 const std::string POWERS = "CLRD0 ";
-constexpr int VALUES[] = {255, 80, 120, 44, 0, -1};
+constexpr int VALUES[] = {POWER_CONNECTED, POWER_FROM_LEFT, POWER_FROM_RIGHT, POWER_DEAD, POWER_NONE, -1};
 
 class PowerTest : public ::testing::Test {
 protected:

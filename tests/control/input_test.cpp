@@ -7,7 +7,7 @@
 #include "board/board.h"
 #include "control/bindings.h"
 #include "control/input.h"
-#include "shell/main_loop.h"
+#include "shell/join_menu.h"
 #include "state/game_state.h"
 #include "tests/support/game_state.h"
 #include "tests/support/headless.h"
@@ -127,6 +127,53 @@ TEST_F(Input, Mouse2AndMouse3TurnOppositeWaysOnTheSameRollMouse1WithTheRightButt
     mouse_b = test.buttons;
     act({});
     EXPECT_EQ(board[0][3][10].kind, test.expected) << test.device << " " << test.wheel;
+  }
+}
+
+// A move the pointer asked for while the game was paused is kept, and made with the toggle
+// that resumes it.
+TEST_F(Input, APointerMoveAskedForWhilePausedIsMadeOnResuming)
+{
+  control_bindings[0].device = DEVICE_MOUSE1;
+  const int ax = 3 * 30 + 18, ay = 10 * 30 + 13;  // the cursor's cell on the pointer's scale
+  mouse_x = ax, mouse_y = ay;
+  act({ACTION_PAUSE});
+  ASSERT_EQ(slot().state, STATE_PAUSED);
+  mouse_x = ax + 10;
+  act({});
+  EXPECT_EQ(slot().cursor_column, 3) << "nothing moves while paused";
+  mouse_x = ax, mouse_y = ay;  // back on the anchor: this call asks for nothing new
+  act({ACTION_PAUSE});
+  EXPECT_EQ(slot().state, STATE_PLAYING);
+  EXPECT_EQ(slot().cursor_column * 100 + slot().cursor_row, 410);
+  EXPECT_EQ(mouse_move_request[0][REQUEST_RIGHT], 0);
+}
+
+// The game places the pointer only for a mouse player: a keyboard player's pointer stays where
+// he left it from his menu through a new game, moves, turns and a pause.
+TEST_F(Input, AKeyboardPlayersPointerIsLeftAloneFromHisMenuThroughPlay)
+{
+  for (const int device : {DEVICE_KEYBOARD, DEVICE_MOUSE2}) {
+    reset_game_state();
+    current_player = 1;
+    control_bindings[1].device = device;
+    player_slots[1].state = STATE_JOIN_MENU;
+    menu_selection[1] = menu_key_guard[1] = refusal_timer[1] = 0;
+    mouse_x = mouse_y = 7;
+
+    for (int frame = 0; frame < 20; frame++) run_join_menu(1);
+    key[control_bindings[1].keys[ACTION_DRAG_BLOCK]] = 1;
+    run_join_menu(1);
+    key[control_bindings[1].keys[ACTION_DRAG_BLOCK]] = 0;
+    ASSERT_EQ(slot().state, STATE_LEVEL_START);
+    slot().state = STATE_PLAYING;
+    board[1][3][10].kind = 3;
+    for (PlayerAction action : {ACTION_MOVE_UP, ACTION_MOVE_DOWN, ACTION_TURN_LEFT, ACTION_MOVE_LEFT,
+                                ACTION_PAUSE, ACTION_PAUSE, ACTION_MOVE_RIGHT})
+      act({action});
+
+    const bool moved = mouse_x != 7 || mouse_y != 7;
+    EXPECT_EQ(moved, device != DEVICE_KEYBOARD) << "device " << device;
   }
 }
 

@@ -3,13 +3,13 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "base/global_bitmaps.h"
 #include "board/board.h"
 #include "board/clearing.h"
 #include "render/effects.h"
 #include "render/hud.h"
-#include "shell/join_menu.h"
-#include "shell/main_loop.h"
 #include "state/game_state.h"
 #include "tests/support/game_state.h"
 #include "tests/support/headless.h"
@@ -24,15 +24,26 @@ protected:
     reset_game_state();
   }
 
-  // Draws the HUD on a cleared back buffer; tells whether anything landed in the rectangle.
-  static bool hud_draws_in(int x, int y, int w, int h)
+  // The HUD alone, drawn on a cleared back buffer.
+  static std::vector<int> hud_picture()
   {
     clear_to_color(back_buffer, makecol(255, 0, 255));
     run_hud();
-    for (int j = y; j < y + h; j++)
-      for (int i = x; i < x + w; i++)
-        if (getpixel(back_buffer, i, j) != makecol(255, 0, 255)) return true;
-    return false;
+    std::vector<int> pixels;
+    for (int y = 0; y < SCREEN_HEIGHT; y++)
+      for (int x = 0; x < SCREEN_WIDTH; x++) pixels.push_back(getpixel(back_buffer, x, y));
+    return pixels;
+  }
+
+  // Whether changing a value changes the HUD's picture.
+  static bool shows(int &value, int other)
+  {
+    const std::vector<int> before = hud_picture();
+    const int kept = value;
+    value = other;
+    const bool changed = hud_picture() != before;
+    value = kept;
+    return changed;
   }
 };
 
@@ -58,16 +69,29 @@ TEST_F(Hud, TheClearMessageBooksInItsSixtiethFrameAndEndsTheLevelWhenItHasGone)
   EXPECT_EQ(player_slots[1].state, STATE_PLAYING) << "a tile left: the level goes on";
 }
 
-TEST_F(Hud, ThePoweredLineShowsOnlyWithPoweredTilesAndVersusShowsOnlyTheScore)
+TEST_F(Hud, ThePoweredLineShowsUnderItsOwnBoardOnlyWithPoweredTilesAndVersusShowsOnlyTheScore)
 {
-  powered_count[1] = 9;
-  EXPECT_TRUE(hud_draws_in(365, 440, 240, 28));
   powered_count[1] = 0;
-  EXPECT_FALSE(hud_draws_in(365, 440, 240, 28)) << "nothing powered, no line";
-  EXPECT_TRUE(hud_draws_in(320, 329, 40, 20)) << "the right player's level";
+  const std::vector<int> none = hud_picture();
+  powered_count[1] = 9;
+  const std::vector<int> nine = hud_picture();
+  int differences = 0;
+  for (int i = 0; i < SCREEN_WIDTH * SCREEN_HEIGHT; i++) {
+    if (none[i] == nine[i]) continue;
+    differences++;
+    const int x = i % SCREEN_WIDTH, y = i / SCREEN_WIDTH;
+    ASSERT_TRUE(x >= PLAYER_X_STEP && y >= BOARD_TOP + TILE_SIZE * BOARD_ROWS) << x << ", " << y;
+  }
+  EXPECT_GT(differences, 0) << "powered tiles, a line under the right board";
+
+  PlayerSlot &right = player_slots[1];
+  game_mode = MODE_TWO_PLAYERS;
+  EXPECT_TRUE(shows(right.score, 1234) && shows(right.level, 7) && shows(right.blocks_to_clear, 55) &&
+              shows(right.clear_count, 3));
   game_mode = MODE_VERSUS;
-  EXPECT_TRUE(hud_draws_in(287, 307, 40, 20)) << "the right player's score";
-  EXPECT_FALSE(hud_draws_in(320, 329, 40, 100)) << "no level, tiles left or clears in versus";
+  EXPECT_TRUE(shows(right.score, 1234));
+  EXPECT_FALSE(shows(right.level, 7) || shows(right.blocks_to_clear, 55) || shows(right.clear_count, 3))
+      << "no level, tiles left or clears in versus";
 }
 
 TEST_F(Hud, ACarrierDocksThenLeavesAndIsGoneSparksFallEverFasterPopupsLive121Frames)
