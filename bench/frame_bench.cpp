@@ -8,8 +8,6 @@
 #include "board/clearing.h"
 #include "board/power.h"
 #include "shell/frame_driver.h"
-#include "shell/join_menu.h"
-#include "shell/main_loop.h"
 #include "state/game_state.h"
 
 namespace {

@@ -8,7 +8,6 @@
 #include "bench/support/headless_game.h"
 #include "board/board.h"
 #include "board/power.h"
-#include "shell/main_loop.h"
 #include "state/game_state.h"
 
 namespace {

@@ -9,7 +9,6 @@
 
 #include "fuzz/support/fuzz_folder.h"
 #include "scores/high_scores.h"
-#include "shell/main_loop.h"
 #include "state/game_state.h"
 
 namespace {

@@ -15,8 +15,9 @@ extern int warning_alpha_step;     // +1 or -1: the direction of that swing
 extern int board_draw_count[2];    // board drawings per player; paces the warning beeps
 
 // The current player's half: the background (player 0 only), the level count-in and panel
-// fades, then the board with its vanish countdown and height warnings. Ends a finished clear
-// and, once the level's quota is counted in, starts play.
+// fades, then the board with its vanish countdown and height warnings. The rules it meets on
+// the way (the count-in, which starts play once the quota is in; the vanish countdown; the end
+// of a clear once nothing vanishes) are board/'s, called at their point of the frame.
 void draw_playfield();
 void draw_falling_tile();
 // Advances the cursor's animation: five frames of five calls each.

@@ -23,7 +23,6 @@
 #include "board/supply.h"
 #include "control/bindings.h"
 #include "render/level_panel.h"
-#include "shell/join_menu.h"
 #include "shell/main_loop.h"
 #include "shell/startup.h"
 #include "state/game_state.h"

@@ -13,7 +13,6 @@
 
 #include "base/display.h"
 #include "base/platform.h"
-#include "shell/startup.h"
 
 namespace {
 

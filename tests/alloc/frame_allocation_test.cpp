@@ -11,7 +11,6 @@
 #include "base/resources.h"
 #include "board/board.h"
 #include "control/bindings.h"
-#include "shell/join_menu.h"
 #include "shell/main_loop.h"
 #include "state/game_state.h"
 #include "tests/support/headless.h"

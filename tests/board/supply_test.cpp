@@ -6,8 +6,6 @@
 #include "base/resources.h"
 #include "board/board.h"
 #include "board/supply.h"
-#include "shell/join_menu.h"
-#include "shell/main_loop.h"
 #include "state/game_state.h"
 #include "tests/support/headless.h"
 

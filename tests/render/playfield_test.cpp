@@ -9,7 +9,6 @@
 #include "board/board.h"
 #include "board/power.h"
 #include "render/playfield.h"
-#include "shell/main_loop.h"
 #include "shell/prerender.h"
 #include "state/game_state.h"
 #include "tests/support/game_state.h"

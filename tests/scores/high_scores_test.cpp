@@ -8,7 +8,6 @@
 #include <csignal>
 
 #include "scores/high_scores.h"
-#include "shell/main_loop.h"
 #include "state/game_state.h"
 #include "tests/support/scratch_folder.h"
 

@@ -8,8 +8,6 @@
 #include "scores/game_over.h"
 #include "scores/high_scores.h"
 #include "shell/frame_driver.h"
-#include "shell/join_menu.h"
-#include "shell/main_loop.h"
 #include "state/game_state.h"
 
 namespace {

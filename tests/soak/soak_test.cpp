@@ -25,7 +25,6 @@
 #include "board/board.h"
 #include "control/bindings.h"
 #include "scores/high_scores.h"
-#include "shell/join_menu.h"
 #include "shell/main_loop.h"
 #include "state/game_state.h"
 #include "tests/soak/invariants.h"
