@@ -19,6 +19,7 @@
 #include "base/resources.h"
 #include "board/board.h"
 #include "board/lamps.h"
+#include "board/player_states.h"
 #include "board/power.h"
 #include "board/supply.h"
 #include "control/bindings.h"
@@ -110,10 +111,8 @@ void start_one_player_game()
 {
   game_mode = MODE_ONE_PLAYER;
   PlayerSlot &slot = player_slots[0];
-  start_level(0, true);
-  reset_board(0, true);
-  redraw_lamp_column(0);
-  slot.state = STATE_PLAYING;
+  start_game(0, STATE_PLAYING);
+  paint_level_panel(0);
   slot.blocks_to_clear = level_quota(slot.level);
   falling_blocks[0].delay = BLOCKS_HELD_BACK;
 }
@@ -178,10 +177,8 @@ void start_versus_play()
 {
   game_mode = MODE_VERSUS;
   for (int player = 0; player < 2; player++) {
-    player_slots[player].state = STATE_PLAYING;
-    start_level(player, true);
-    reset_board(player, true);
-    redraw_lamp_column(player);
+    start_game(player, STATE_PLAYING);
+    paint_level_panel(player);
   }
 }
 
