@@ -36,10 +36,17 @@ start_display() {
   Xvfb -displayfd 3 -screen 0 "${1:-640x480}x24" -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
   XVFB_PID=$!
   for _ in $(seq 50); do
-    [ -s "$WORK/display" ] && export DISPLAY=:$(cat "$WORK/display") && return 0
+    [ -s "$WORK/display" ] && export DISPLAY=:$(cat "$WORK/display") && break
     sleep 0.1
   done
-  fail "no Xvfb display could be started"
+  [ -s "$WORK/display" ] || fail "no Xvfb display could be started"
+  # Named is not always answering yet on a loaded machine (a game started at once once found
+  # no display): wait until a client can talk to it.
+  for _ in $(seq 50); do
+    xdpyinfo >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  fail "the Xvfb display $DISPLAY does not answer"
 }
 
 # Runs the game in the background from a folder holding the built resource files, with the
