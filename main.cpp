@@ -10,6 +10,7 @@
 #include "base/platform.h"
 #include "base/resource_check.h"
 #include "base/resources.h"
+#include "control/computer_player.h"
 #include "control/config_file.h"
 #include "scores/high_scores.h"
 #include "shell/main_loop.h"
@@ -24,6 +25,7 @@ int main(int argc, char *argv[])
   // After the command line, so that --help creates no folder.
   if (!settle_in_data_folders()) return 1;
   srand(static_cast<unsigned>(time(nullptr)));
+  reset_computer_players(static_cast<std::uint32_t>(time(nullptr)));
   expected_resource_digest = BUILT_RESOURCE_DIGEST;
   if (initialise_game()) return 1;
 

@@ -33,7 +33,10 @@ const char *const KEY_NAMES[KEY_NAME_SLOTS] = {
     "KEY_CAPSLOCK", "KEY_MAX",
 };
 
-const char *const DEVICE_NAMES[4] = {"keyboard", "mouse1", "mouse2", "mouse3"};
+// The computer's names fit the settings screen's device column.
+const char *const DEVICE_NAMES[DEVICE_COUNT] = {"keyboard",      "mouse1",          "mouse2",
+                                                "mouse3",        "computer: easy",  "computer: normal",
+                                                "computer: hard"};
 
 const char *const MOUSE_ACTION_LABELS[3][MOUSE_ACTION_COUNT] = {
     {"---", "---", "---", "---", "left button", "right button", "---"},
@@ -72,6 +75,21 @@ bool is_player(int player) { return player == 0 || player == 1; }
 
 bool is_mouse_device(int device) { return device >= DEVICE_MOUSE1 && device <= DEVICE_MOUSE3; }
 
+bool is_computer_device(int device)
+{
+  return device >= DEVICE_COMPUTER_EASY && device <= DEVICE_COMPUTER_HARD;
+}
+
+bool is_computer(int player)
+{
+  return is_player(player) && is_computer_device(control_bindings[player].device);
+}
+
+int computer_strength(int player)
+{
+  return is_computer(player) ? control_bindings[player].device - DEVICE_COMPUTER_EASY : 0;
+}
+
 void reset_control_bindings()
 {
   for (int player = 0; player < 2; player++) {
@@ -94,7 +112,8 @@ const char *key_name(int key_code)
 // A device the game does not know is played as the keyboard, so it is shown as one too.
 const char *device_name(int device)
 {
-  return is_mouse_device(device) ? DEVICE_NAMES[device] : DEVICE_NAMES[DEVICE_KEYBOARD];
+  return device > DEVICE_KEYBOARD && device < DEVICE_COUNT ? DEVICE_NAMES[device]
+                                                          : DEVICE_NAMES[DEVICE_KEYBOARD];
 }
 
 // Pause and every action of a device without mouse gestures have no gesture: "---".

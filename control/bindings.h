@@ -2,7 +2,16 @@
 // which the settings screen shows them.
 #pragma once
 
-enum ControlDevice { DEVICE_KEYBOARD = 0, DEVICE_MOUSE1 = 1, DEVICE_MOUSE2 = 2, DEVICE_MOUSE3 = 3 };
+enum ControlDevice {
+  DEVICE_KEYBOARD = 0,
+  DEVICE_MOUSE1 = 1,
+  DEVICE_MOUSE2 = 2,
+  DEVICE_MOUSE3 = 3,
+  DEVICE_COMPUTER_EASY = 4,    // the computer plays this player's board
+  DEVICE_COMPUTER_NORMAL = 5,
+  DEVICE_COMPUTER_HARD = 6,
+};
+constexpr int DEVICE_COUNT = 7;
 
 enum PlayerAction {
   ACTION_MOVE_LEFT = 0,
@@ -27,7 +36,7 @@ extern ControlBindings control_bindings[2];
 
 extern const int DEFAULT_CONTROL_KEYS[2][ACTION_COUNT];
 extern const char *const KEY_NAMES[KEY_NAME_SLOTS];
-extern const char *const DEVICE_NAMES[4];
+extern const char *const DEVICE_NAMES[DEVICE_COUNT];
 extern const char *const MOUSE_ACTION_LABELS[3][MOUSE_ACTION_COUNT];
 extern const char *const ACTION_LABELS[ACTION_COUNT];
 
@@ -48,3 +57,7 @@ bool action_key_down(int player, int action);
 // Whether the player steers with one of the mouse layouts.
 bool uses_mouse(int player);
 bool is_mouse_device(int device);
+// Whether the computer plays for the player, and how well: 0 easy, 1 normal, 2 hard.
+bool is_computer(int player);
+bool is_computer_device(int device);
+int computer_strength(int player);

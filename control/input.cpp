@@ -8,6 +8,7 @@
 #include "board/player_states.h"
 #include "board/power.h"
 #include "control/bindings.h"
+#include "control/player_actions.h"
 #include "state/game_state.h"
 
 int input_delay[2];
@@ -27,18 +28,9 @@ constexpr int FIRST_ROW = 1, LAST_ROW = PLAYING_ROWS, LAST_COLUMN = BOARD_COLUMN
 constexpr int DRAG_VOLUME = 255, DRAG_FREQUENCY = 1000;
 constexpr int TURN_VOLUME = 200, TURN_FREQUENCY = 400;
 
-// What the mouse asked for in this call only.
-struct MouseGestures {
-  bool drag_held = false;
-  bool turn_left = false;
-  bool turn_right = false;
-};
-
 // The pointer rests on the cursor cell's anchor between moves.
 int anchor_x(int player, int column) { return PLAYER_X_STEP * player + TILE_SIZE * column + ANCHOR_DX; }
 int anchor_y(int row) { return TILE_SIZE * row + ANCHOR_DY; }
-
-bool key_down(int player, PlayerAction action) { return action_key_down(player, action); }
 
 // Pointer travel past a small dead zone asks for a move and jumps the pointer on to the next
 // cell's anchor, so that a steady push keeps asking. Each test sees the pointer where the
@@ -72,25 +64,25 @@ void read_pointer_moves(int player)
   }
 }
 
-// The wheel turns on mouse2 and mouse3, the opposite ways; mouse1 turns left with the right
+// The mouse's buttons and wheel feed the same actions as keys: the left button drags; the
+// wheel turns on mouse2 and mouse3, the opposite ways; mouse1 turns left with the right
 // button. The wheel is followed on every layout, so that a change of layout turns nothing.
-MouseGestures read_mouse_buttons(int player)
+void add_mouse_gestures(int player, ActionSet &actions)
 {
-  MouseGestures gestures;
+  bool *held = actions.held;
   const int device = control_bindings[player].device;
   if (mouse_z > last_wheel_position) {
-    if (device == DEVICE_MOUSE3) gestures.turn_left = true;
-    if (device == DEVICE_MOUSE2) gestures.turn_right = true;
+    if (device == DEVICE_MOUSE3) held[ACTION_TURN_LEFT] = true;
+    if (device == DEVICE_MOUSE2) held[ACTION_TURN_RIGHT] = true;
     last_wheel_position = mouse_z;
   }
   if (mouse_z < last_wheel_position) {
-    if (device == DEVICE_MOUSE3) gestures.turn_right = true;
-    if (device == DEVICE_MOUSE2) gestures.turn_left = true;
+    if (device == DEVICE_MOUSE3) held[ACTION_TURN_RIGHT] = true;
+    if (device == DEVICE_MOUSE2) held[ACTION_TURN_LEFT] = true;
     last_wheel_position = mouse_z;
   }
-  if (mouse_b & 1) gestures.drag_held = true;
-  if (device == DEVICE_MOUSE1 && (mouse_b & 2)) gestures.turn_left = true;
-  return gestures;
+  if (mouse_b & 1) held[ACTION_DRAG_BLOCK] = true;
+  if (device == DEVICE_MOUSE1 && (mouse_b & 2)) held[ACTION_TURN_LEFT] = true;
 }
 
 // Six toggles in a row with nothing else done between leave the game for the join menu.
@@ -108,7 +100,7 @@ void toggle_pause(int player)
 
 // A tile is dragged sideways only into an empty cell whose column is not sinking there, and
 // never into the falling block's cell or the one just below it.
-bool may_drag_to(int target_column, const MouseGestures &gestures)
+bool may_drag_to(int target_column, const ActionSet &actions)
 {
   const int player = current_player;
   const PlayerSlot &slot = player_slots[player];
@@ -116,7 +108,7 @@ bool may_drag_to(int target_column, const MouseGestures &gestures)
   const int row = slot.cursor_row;
   const BoardCell &from = cell_at(slot.cursor_column, row);
   if (clear_phase[player] != CLEAR_NONE) return false;
-  if (!gestures.drag_held && !key_down(player, ACTION_DRAG_BLOCK)) return false;
+  if (!actions.held[ACTION_DRAG_BLOCK]) return false;
   if (from.kind == TILE_EMPTY || from.y_offset != 0) return false;
   if (cell_at(target_column, row).kind != TILE_EMPTY) return false;
   if (cell_at(target_column, row - 1).y_offset != 0) return false;
@@ -137,13 +129,13 @@ void drag_to(int target_column)
 }
 
 // A sideways move, dragging the tile under the cursor along where it may go.
-void move_sideways(int step, MoveRequest request, const MouseGestures &gestures)
+void move_sideways(int step, MoveRequest request, const ActionSet &actions)
 {
   const int player = current_player;
   PlayerSlot &slot = player_slots[player];
   pause_run[player] = 0;
   const int target = slot.cursor_column + step;
-  if (may_drag_to(target, gestures)) drag_to(target);
+  if (may_drag_to(target, actions)) drag_to(target);
   slot.cursor_column = target;
   input_delay[player] = 0;
   mouse_move_request[player][request] = 0;
@@ -172,27 +164,28 @@ void turn(const int table[])
 
 // Several actions may fire in one call: the delay is tested once, before all of them.
 // Returns false when the game is paused, which ends the call at once.
-bool run_actions(const MouseGestures &gestures)
+bool run_actions(const ActionSet &actions)
 {
   const int player = current_player;
   const PlayerSlot &slot = player_slots[player];
   const unsigned char *request = mouse_move_request[player];
-  if (key_down(player, ACTION_PAUSE)) toggle_pause(player);
+  const bool *held = actions.held;
+  if (held[ACTION_PAUSE]) toggle_pause(player);
   if (slot.state == STATE_PAUSED) return false;
 
-  if ((key_down(player, ACTION_MOVE_RIGHT) || request[REQUEST_RIGHT]) && slot.cursor_column < LAST_COLUMN)
-    move_sideways(+1, REQUEST_RIGHT, gestures);
-  if ((key_down(player, ACTION_MOVE_LEFT) || request[REQUEST_LEFT]) && slot.cursor_column > 0)
-    move_sideways(-1, REQUEST_LEFT, gestures);
-  if ((request[REQUEST_UP] || key_down(player, ACTION_MOVE_UP)) && slot.cursor_row > FIRST_ROW)
+  if ((held[ACTION_MOVE_RIGHT] || request[REQUEST_RIGHT]) && slot.cursor_column < LAST_COLUMN)
+    move_sideways(+1, REQUEST_RIGHT, actions);
+  if ((held[ACTION_MOVE_LEFT] || request[REQUEST_LEFT]) && slot.cursor_column > 0)
+    move_sideways(-1, REQUEST_LEFT, actions);
+  if ((request[REQUEST_UP] || held[ACTION_MOVE_UP]) && slot.cursor_row > FIRST_ROW)
     move_vertically(player, -1, REQUEST_UP);
-  if ((request[REQUEST_DOWN] || key_down(player, ACTION_MOVE_DOWN)) && slot.cursor_row < LAST_ROW)
+  if ((request[REQUEST_DOWN] || held[ACTION_MOVE_DOWN]) && slot.cursor_row < LAST_ROW)
     move_vertically(player, +1, REQUEST_DOWN);
 
   if (clear_phase[player] != CLEAR_NONE) return true;
   if (cell_at(slot.cursor_column, slot.cursor_row).kind == TILE_EMPTY) return true;
-  if (key_down(player, ACTION_TURN_LEFT) || gestures.turn_left) turn(turn_left_table);
-  if (key_down(player, ACTION_TURN_RIGHT) || gestures.turn_right) turn(turn_right_table);
+  if (held[ACTION_TURN_LEFT]) turn(turn_left_table);
+  if (held[ACTION_TURN_RIGHT]) turn(turn_right_table);
   return true;
 }
 
@@ -204,12 +197,12 @@ void handle_player_input()
   input_delay[player]++;
   const bool ready = input_delay[player] > REPEAT_CALLS;
 
-  MouseGestures gestures;
+  ActionSet actions = requested_actions(player);
   if (ready && uses_mouse(player)) {
     read_pointer_moves(player);
-    gestures = read_mouse_buttons(player);
+    add_mouse_gestures(player, actions);
   }
-  if (ready && !run_actions(gestures)) return;
+  if (ready && !run_actions(actions)) return;
 
   // Only the key array drives play; and pointer travel between actions is discarded.
   platform.clear_keybuf();

@@ -132,7 +132,9 @@ void run_game_over()
   flicker_lamps();
   print_left(back_buffer, font_numbers, half_x() + SCORE_X, SCORE_Y, makecol(10, 250, 50), "%d",
              slot.score);
-  if (slot.score < high_scores[HIGH_SCORE_ROWS - 1].score) show_table_then_leave(slot);
+  // The computer's scores stay out of the table: its game over goes back to its menu.
+  if (slot.score < high_scores[HIGH_SCORE_ROWS - 1].score || is_computer(current_player))
+    show_table_then_leave(slot);
   else enter_table(slot);
 }
 

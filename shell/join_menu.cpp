@@ -81,22 +81,6 @@ void step_with_keys(int player)
   }
 }
 
-// The rules set up the game; here its level panel is painted and a mouse player's pointer
-// placed on his board.
-void begin_game(int player, PlayerState first_state)
-{
-  start_game(player, first_state);
-  paint_level_panel(player);
-  place_pointer_for_new_game(player);
-}
-
-void begin_game_for_both(GameMode mode, PlayerState first_state)
-{
-  game_mode = mode;
-  begin_game(0, first_state);
-  begin_game(1, first_state);
-}
-
 // Carries out the selected entry; false when it was refused.
 bool confirm_entry(int player)
 {
@@ -111,10 +95,7 @@ bool confirm_entry(int player)
       refuse(player);
       return false;
     }
-    // Versus starts straight into play, without a level count-in.
-    const bool versus = menu_selection[player] == ENTRY_VERSUS;
-    begin_game_for_both(versus ? MODE_VERSUS : MODE_TWO_PLAYERS,
-                        versus ? STATE_PLAYING : STATE_LEVEL_START);
+    begin_game_for_both(menu_selection[player] == ENTRY_VERSUS ? MODE_VERSUS : MODE_TWO_PLAYERS);
     break;
   }
   case ENTRY_HIGH_SCORES:
@@ -148,6 +129,8 @@ void draw_refusal(int player)
 
 void run_join_menu(int player)
 {
+  // The computer waits in its menu until a person brings it into a game for two.
+  if (is_computer(player)) return;
   PlayerSlot &slot = player_slots[player];
   menu_key_guard[player]++;
 
@@ -175,3 +158,22 @@ void run_join_menu(int player)
     draw_refusal(player);
   }
 }
+
+// The rules set up the game; here its level panel is painted and a mouse player's pointer
+// placed on his board.
+void begin_game(int player, PlayerState first_state)
+{
+  start_game(player, first_state);
+  paint_level_panel(player);
+  place_pointer_for_new_game(player);
+}
+
+// Versus starts straight into play, without a level count-in.
+void begin_game_for_both(GameMode mode)
+{
+  game_mode = mode;
+  const PlayerState first_state = mode == MODE_VERSUS ? STATE_PLAYING : STATE_LEVEL_START;
+  begin_game(0, first_state);
+  begin_game(1, first_state);
+}
+

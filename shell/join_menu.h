@@ -2,6 +2,8 @@
 // high-score view, or the control settings.
 #pragma once
 
+#include "state/game_state.h"
+
 extern int menu_key_guard[2];   // frames since the last handled menu input
 extern int refusal_timer[2];    // frames left to show the refusal message
 
@@ -10,3 +12,9 @@ extern int refusal_timer[2];    // frames left to show the refusal message
 inline int join_menu_entry_y(int entry) { return 124 + 33 * entry; }
 
 void run_join_menu(int player);
+
+// A game started as the menu starts it: the rules set it up, its level panel is painted and a
+// mouse player's pointer placed. `game_mode` must be chosen first for a game of one.
+void begin_game(int player, PlayerState first_state);
+// A game of two in this mode for both players; versus starts without a count-in.
+void begin_game_for_both(GameMode mode);

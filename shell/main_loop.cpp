@@ -15,6 +15,7 @@
 #include "board/player_states.h"
 #include "board/supply.h"
 #include "control/bindings.h"
+#include "control/computer_player.h"
 #include "control/input.h"
 #include "scores/game_over.h"
 #include "shell/frame_driver.h"
@@ -85,11 +86,15 @@ void run_high_score_view(PlayerSlot &slot, int player)
   }
 }
 
-void run_play_step(const PlayerSlot &slot)
+// Acts on the current player; the computer, where it plays, chooses its actions before the
+// input reads them.
+void run_play_step()
 {
+  const PlayerSlot &slot = player_slots[current_player];
   if ((game_mode == MODE_VERSUS || slot.blocks_to_clear != 0) && slot.state != STATE_PAUSED)
     supply_step();
   gravity_step();
+  if (is_computer(current_player)) think_for_computer(current_player);
   handle_player_input();
 }
 
@@ -145,7 +150,7 @@ void run_player_steps()
     // Each test sees the state as the one before it left it.
     if (slot.state == STATE_JOIN_MENU) run_join_menu(player);
     if (slot.state == STATE_HIGH_SCORES) run_high_score_view(slot, player);
-    if (slot.state == STATE_PLAYING || slot.state == STATE_PAUSED) run_play_step(slot);
+    if (slot.state == STATE_PLAYING || slot.state == STATE_PAUSED) run_play_step();
   }
 }
 
