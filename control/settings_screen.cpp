@@ -68,10 +68,14 @@ void rest_and_clear(int milliseconds)
   platform.clear_keybuf();
 }
 
-// A mouse player keeps his action keys but may change only his pause key here.
+// A mouse player keeps his action keys but may change only his pause key here. The computer
+// ignores all eight keys of the player it plays: they stay stored, shown dimmed, for when a
+// person takes the board back.
 bool key_row_changeable(const SettingsScreen &settings, int player, int row)
 {
-  return !is_mouse_device(settings.device_choice[player]) || row == PAUSE_ROW;
+  const int device = settings.device_choice[player];
+  if (is_computer_device(device)) return false;
+  return !is_mouse_device(device) || row == PAUSE_ROW;
 }
 
 const char *row_label(int row)
@@ -109,6 +113,9 @@ void draw_cell(const SettingsScreen &settings, int player, int row)
     text = device_name(device);
   } else if (key_row_changeable(settings, player, row)) {
     text = key_name(control_bindings[player].keys[row_action(row)]);
+  } else if (is_computer_device(device)) {
+    text = key_name(control_bindings[player].keys[row_action(row)]);
+    colour = makecol(90, 90, 110);
   } else {
     text = mouse_action_label(device, row_action(row));
     colour = makecol(200, 200, 50);
@@ -150,11 +157,11 @@ void edit_device(SettingsScreen &settings)
   int &choice = settings.device_choice[settings.selected_player];
   if (key[KEY_LEFT]) {
     play_click();
-    if (--choice < DEVICE_KEYBOARD) choice = DEVICE_MOUSE3;
+    if (--choice < DEVICE_KEYBOARD) choice = DEVICE_COUNT - 1;
   }
   if (key[KEY_RIGHT]) {
     play_click();
-    if (++choice > DEVICE_MOUSE3) choice = DEVICE_KEYBOARD;
+    if (++choice >= DEVICE_COUNT) choice = DEVICE_KEYBOARD;
   }
   if (key[KEY_ENTER]) {
     play_click();
@@ -290,7 +297,7 @@ void open_settings_screen(SettingsScreen &settings)
   // A device the game does not know is played as the keyboard, and edited as one.
   for (int player = 0; player < 2; player++) {
     const int device = control_bindings[player].device;
-    settings.device_choice[player] = is_mouse_device(device) ? device : DEVICE_KEYBOARD;
+    settings.device_choice[player] = device > DEVICE_KEYBOARD && device < DEVICE_COUNT ? device : DEVICE_KEYBOARD;
   }
 }
 

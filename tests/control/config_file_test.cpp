@@ -54,6 +54,8 @@ TEST_F(ConfigFile, AcceptedFilesAreTakenAsTheyAreAndNotRewritten)
       {"\0"s + keys + "x", "\1" + keys + "\2\0"s},
       // A code no key has and a device the game does not know: the bindings play them safely.
       {"\1" + odd_keys + "\x09\0"s, "\1" + odd_keys + "\x09\0"s},
+      // The computer at its three strengths is a device like any other, kept as it is.
+      {"\1" + keys + "\6\4", "\1" + keys + "\6\4"},
       // Two mouse players cannot share the one pointer: Player 2 gets the keyboard.
       {"\1" + keys + "\2\1", "\1" + keys + "\2\0"s},
   };

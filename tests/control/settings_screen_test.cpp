@@ -66,7 +66,7 @@ TEST_F(SettingsScreenTest, TheDeviceEditorAndTheRulesOfAMousePlayer)
 {
   open_settings_screen(settings);
   tap({KEY_ENTER, KEY_LEFT});
-  EXPECT_EQ(settings.device_choice[0], DEVICE_MOUSE3) << "left from the keyboard";
+  EXPECT_EQ(settings.device_choice[0], DEVICE_COMPUTER_HARD) << "left from the keyboard wraps";
   tap({KEY_RIGHT, KEY_RIGHT, KEY_ESC});
   EXPECT_FALSE(settings.editing);
   EXPECT_EQ(settings.device_choice[0], DEVICE_KEYBOARD) << "ESC puts back the device it opened on";
@@ -88,6 +88,29 @@ TEST_F(SettingsScreenTest, TheDeviceEditorAndTheRulesOfAMousePlayer)
   while (settings.settings_error != ERR_NONE) pass();
   tap({KEY_DOWN, KEY_DOWN, KEY_ENTER});
   EXPECT_TRUE(settings.editing) << "his pause key can be changed";
+}
+
+// The devices run keyboard, three mouse layouts, the computer at three strengths. A player the
+// computer plays keeps his keys stored but can change none of them here.
+TEST_F(SettingsScreenTest, TheComputerIsChosenLikeAnyDeviceAndKeepsItsKeysUnchanged)
+{
+  open_settings_screen(settings);
+  tap({KEY_RIGHT, KEY_ENTER});
+  for (int step = 0; step < 5; step++) tap({KEY_RIGHT});
+  EXPECT_EQ(settings.device_choice[1], DEVICE_COMPUTER_NORMAL);
+  tap({KEY_ENTER});
+  EXPECT_EQ(control_bindings[1].device, DEVICE_COMPUTER_NORMAL);
+  EXPECT_STREQ(device_name(DEVICE_COMPUTER_NORMAL), "computer: normal");
+
+  for (const int row : {FIRST_KEY_ROW, FIRST_KEY_ROW + ACTION_PAUSE}) {
+    while (settings.settings_error != ERR_NONE) pass();
+    settings.selected_row = row;
+    tap({KEY_ENTER});
+    pass();
+    EXPECT_FALSE(settings.editing) << row;
+    EXPECT_EQ(settings.settings_error, ERR_NOT_CHANGEABLE) << row;
+  }
+  EXPECT_EQ(control_bindings[1].keys[ACTION_PAUSE], KEY_PGUP);
 }
 
 TEST_F(SettingsScreenTest, EntryWaitsTenPassesAndF1Resets)
