@@ -4,6 +4,9 @@
 // and scores of the one-player games.
 //   korvanta_league [--games N] [--seed S] [--frames F]   (from the build folder)
 // F caps a game's frames (a game that reaches it counts as undecided).
+//   korvanta_league --check [--games N]
+// plays N versus games (2 unless told) of the hard computer against a player who presses
+// nothing, and fails unless the computer cleared tiles and won every one: CI runs it.
 #include <allegro.h>
 
 #include <algorithm>
@@ -42,9 +45,9 @@ void prepare(unsigned seed, int left_device, int right_device)
 }
 
 // 0 or 1: who won; -1 when neither board overflowed within the frames.
-int play_versus(unsigned seed, int left, int right, long frames)
+int play_versus_devices(unsigned seed, int left_device, int right_device, long frames)
 {
-  prepare(seed, DEVICE_COMPUTER_EASY + left, DEVICE_COMPUTER_EASY + right);
+  prepare(seed, left_device, right_device);
   begin_game_for_both(MODE_VERSUS);
   for (long frame = 0; frame < frames; frame++) {
     run_main_loop_pass();
@@ -52,6 +55,25 @@ int play_versus(unsigned seed, int left, int right, long frames)
       if (player_slots[player].state == STATE_VERSUS_WON) return player;
   }
   return -1;
+}
+
+int play_versus(unsigned seed, int left, int right, long frames)
+{
+  return play_versus_devices(seed, DEVICE_COMPUTER_EASY + left, DEVICE_COMPUTER_EASY + right, frames);
+}
+
+// The hard computer on the left against a keyboard player who presses nothing.
+int check_against_idle_player(int games, unsigned seed, long frames)
+{
+  for (int game = 0; game < games; game++) {
+    const int winner = play_versus_devices(seed + game, DEVICE_COMPUTER_HARD, DEVICE_KEYBOARD, frames);
+    const int score = player_slots[0].score;
+    printf("game %d: %s, the computer scored %d\n", game + 1,
+           winner == 0 ? "the computer won" : winner == 1 ? "the idle player won" : "undecided", score);
+    if (winner != 0 || score == 0) return 1;
+  }
+  printf("the hard computer cleared tiles and won every game\n");
+  return 0;
 }
 
 struct Solo {
@@ -77,6 +99,9 @@ int main(int argc, char **argv)
   const long frames = option(argc, argv, "--frames", 200000);
   if (!start_headless_game()) return 1;
   reset_high_scores();
+  for (int i = 1; i < argc; i++)
+    if (strcmp(argv[i], "--check") == 0)
+      return check_against_idle_player(static_cast<int>(option(argc, argv, "--games", 2)), seed, frames);
 
   // Each pairing plays its games once; the sides alternate, so that neither strength always
   // has the left board.
