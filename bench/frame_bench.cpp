@@ -7,6 +7,8 @@
 #include "board/board.h"
 #include "board/clearing.h"
 #include "board/power.h"
+#include "control/bindings.h"
+#include "control/computer_player.h"
 #include "shell/frame_driver.h"
 #include "state/game_state.h"
 
@@ -146,5 +148,33 @@ void BM_BusyTwoPlayerFrame(benchmark::State &state)
     state.SkipWithError("a lamp fired or a player left play: not every frame was busy");
 }
 BENCHMARK(BM_BusyTwoPlayerFrame)->Unit(benchmark::kMicrosecond);
+
+// The same busy frame with both boards played by the hard computer: each looks and carries
+// its plan on before the frame is drawn, as the main loop has it.
+void BM_BusyTwoPlayerFrameWithComputers(benchmark::State &state)
+{
+  if (!start_headless_game()) {
+    state.SkipWithError("the headless library or korvanta.dat could not be set up");
+    return;
+  }
+  game_mode = MODE_TWO_PLAYERS;
+  difficulty = 1;
+  lay_busy_board(0);
+  lay_busy_board(1);
+  reset_computer_players(1);
+  control_bindings[0].device = control_bindings[1].device = DEVICE_COMPUTER_HARD;
+  const int powered[2] = {powered_count[0], powered_count[1]};
+  for (auto _ : state) {
+    keep_busy(powered);
+    for (int player = 0; player < 2; player++) {
+      current_player = player;
+      think_for_computer(player);
+    }
+    run_frame();
+    benchmark::ClobberMemory();
+  }
+  control_bindings[0].device = control_bindings[1].device = DEVICE_KEYBOARD;
+}
+BENCHMARK(BM_BusyTwoPlayerFrameWithComputers)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -11,6 +11,8 @@
 #include "base/resources.h"
 #include "board/board.h"
 #include "control/bindings.h"
+#include "control/computer_player.h"
+#include "shell/join_menu.h"
 #include "shell/main_loop.h"
 #include "state/game_state.h"
 #include "tests/support/headless.h"
@@ -89,6 +91,34 @@ TEST(FrameAllocation, PlayAllocatesNothingOnceWarmedUp)
   EXPECT_GE(std::min(player_slots[0].level, player_slots[1].level), 2);
   EXPECT_GT(sounds_played(ITEM_SOUND_LAND), 20);
   EXPECT_GT(sounds_played(ITEM_SOUND_BURN_OUT), 0);
+}
+
+// A versus game between two computers: their looking, planning and asking go through the same
+// frames without touching the heap.
+TEST(FrameAllocation, AGameBetweenTwoComputersAllocatesNothing)
+{
+  reset_fake_platform();
+  reset_control_bindings();
+  srand(11);
+  reset_computer_players(11);
+  for (PlayerSlot &slot : player_slots) slot = PlayerSlot{};
+  control_bindings[0].device = DEVICE_COMPUTER_HARD;
+  control_bindings[1].device = DEVICE_COMPUTER_NORMAL;
+  enter_main_loop();
+  begin_game_for_both(MODE_VERSUS);
+  for (int pass = 0; pass < 100; pass++) run_main_loop_pass();
+
+  fake.sounds.clear();
+  fake.sounds.reserve(1 << 16);
+  counting = true;
+  for (int pass = 0; pass < 1500 && player_slots[0].state == STATE_PLAYING &&
+                     player_slots[1].state == STATE_PLAYING;
+       pass++)
+    run_main_loop_pass();
+  counting = false;
+  EXPECT_EQ(allocations, 0);
+  EXPECT_GT(sounds_played(ITEM_SOUND_CLICK), 10) << "the computers turned tiles";
+  EXPECT_GT(sounds_played(ITEM_SOUND_CLEAR), 0) << "and cleared";
 }
 
 }  // namespace
