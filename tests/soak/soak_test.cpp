@@ -1,5 +1,7 @@
-// The soak: two computer players press random legal keys through one-player, two-player and
-// versus games, round after round, for a given number of frames (100000 unless told
+// The soak: the computer players, at strengths drawn for each round, play one-player,
+// two-player and versus games round after round; a random player presses keys in the menus,
+// in the name entry, for a share of the frames of play (so that odd inputs keep being tried)
+// and, with ever worse skill, late in a long round so that it ends; for a given number of frames (100000 unless told
 // otherwise), and every frame the game's values are checked against their ranges. Run it
 // from the build folder, where korvanta.dat lies:
 //   korvanta_soak [--frames N] [--seed S]   (or KORVANTA_SOAK_FRAMES, KORVANTA_SOAK_SEED)
@@ -24,6 +26,7 @@
 #include "bench/support/headless_game.h"
 #include "board/board.h"
 #include "control/bindings.h"
+#include "control/computer_player.h"
 #include "scores/high_scores.h"
 #include "shell/main_loop.h"
 #include "state/game_state.h"
@@ -37,6 +40,8 @@ constexpr long DEFAULT_FRAMES = 100000;
 // A game lasting longer than this gets steadily worse play, so that it ends in an overflow.
 constexpr double SKILL_FADE_FRAMES = 6000;
 constexpr int HIGH_SCORE_VISIT = 3;  // the join-menu entry of the high-score view
+// One frame in RANDOM_BURST_EVERY bursts of RANDOM_BURST_FRAMES, the random keys play instead.
+constexpr int RANDOM_BURST_FRAMES = 40, RANDOM_BURST_EVERY = 8;
 
 // What one game mode went through: a soak that never clears or never ends a game has not been
 // through the game.
@@ -69,6 +74,14 @@ long setting(int argc, char **argv, const char *option, const char *variable, lo
     if (strcmp(argv[i], option) == 0) return strtol(argv[i + 1], nullptr, 10);
   const char *value = getenv(variable);
   return value && *value ? strtol(value, nullptr, 10) : otherwise;
+}
+
+// The computer plays the boards while the game runs; the menus and the name entry are the
+// random player's.
+bool in_play(int state)
+{
+  return state == STATE_LEVEL_START || state == STATE_PLAYING || state == STATE_LEVEL_COMPLETE ||
+         state == STATE_LEVEL_FADE_OUT;
 }
 
 bool playing_a_game(int state) { return state != STATE_JOIN_MENU && state != STATE_HIGH_SCORES; }
@@ -138,7 +151,9 @@ int main(int argc, char **argv)
   srand(static_cast<unsigned>(seed));
   std::mt19937 random(static_cast<unsigned>(seed));
   RandomPlayer players[2] = {RandomPlayer(0, random), RandomPlayer(1, random)};
+  int strengths[2] = {2, 2};
   reset_control_bindings();
+  reset_computer_players(static_cast<std::uint32_t>(seed));
   reset_high_scores();
   if (flag(argc, argv, "--low-table"))
     for (HighScoreEntry &row : high_scores) row.score = 0;
@@ -165,14 +180,20 @@ int main(int argc, char **argv)
       round_start = frame;
       const double skill = std::uniform_real_distribution<double>(0.5, 1.0)(random);
       for (RandomPlayer &player : players) player.set_skill(skill);
+      for (int &strength : strengths) strength = std::uniform_int_distribution<int>(0, 2)(random);
     }
     if (round_running && player_slots[starter].state != STATE_JOIN_MENU) wanted_entry = -1;
     if (round_running && wanted_entry < 0 && all_in_menu) round_running = false;
 
     const double fade = 1 - std::min(1.0, (frame - round_start) / SKILL_FADE_FRAMES);
     for (int p = 0; p < 2; p++) {
-      if (frame - round_start > SKILL_FADE_FRAMES / 2) players[p].set_skill(0.8 * fade);
+      const bool late = frame - round_start > SKILL_FADE_FRAMES / 2;
+      if (late) players[p].set_skill(0.8 * fade);
       press(p, players[p].keys_for_frame(p == starter ? wanted_entry : -1));
+      const bool random_burst = (frame / RANDOM_BURST_FRAMES + p) % RANDOM_BURST_EVERY == 0;
+      control_bindings[p].device = in_play(player_slots[p].state) && !late && !random_burst
+                                       ? DEVICE_COMPUTER_EASY + strengths[p]
+                                       : DEVICE_KEYBOARD;
     }
 
     if (short_levels && game_mode != MODE_VERSUS)
