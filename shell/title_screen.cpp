@@ -9,6 +9,8 @@
 #include "base/platform.h"
 #include "base/resources.h"
 #include "control/settings_screen.h"
+#include "shell/main_loop.h"
+#include "shell/title_demo.h"
 
 namespace {
 
@@ -78,8 +80,23 @@ void reveal(TitleScreen &title)
   }
 }
 
+// After the demo the title comes back whole, at once.
+void show_title_again()
+{
+  clear_bitmap(back_buffer);
+  blit(item_bitmap(ITEM_TITLE), back_buffer, 0, 0, PICTURE_X, PICTURE_Y, PICTURE_W, PICTURE_H);
+  draw_menu_picture();
+}
+
 TitleChoice run_menu_pass(TitleScreen &title)
 {
+  if (any_input()) title.idle_ms = 0;
+  if (title.idle_ms >= DEMO_AFTER_MS) {
+    run_title_demo();
+    if (close_requested()) return TITLE_LEAVE;
+    title.idle_ms = 0;
+    show_title_again();
+  }
   platform.clear_keybuf();
   solid_mode();
   masked_blit(item_bitmap(ITEM_MENU_HIGHLIGHT), back_buffer, 0, 0, HIGHLIGHT_X,
@@ -99,6 +116,7 @@ TitleChoice run_menu_pass(TitleScreen &title)
   if (key[KEY_ESC]) return TITLE_LEAVE;
 
   platform.rest(STEP_MS);
+  title.idle_ms += STEP_MS;
   present();
   // Wipe the highlight, keeping the menu picture.
   rectfill(back_buffer, 350, 180, 510, 270, 0);

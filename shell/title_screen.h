@@ -1,5 +1,6 @@
 // The title screen: the title picture revealed region by region out of black, then a menu of
-// two entries, play or the control settings. It paces itself with its own rests.
+// two entries, play or the control settings; left alone for 30 seconds, it shows a demo. It
+// paces itself with its own rests.
 #pragma once
 
 constexpr int TITLE_REGION_COUNT = 6;
@@ -12,6 +13,7 @@ struct TitleScreen {
   bool intro_done;
   int selection;                 // 0 play, 1 control settings
   int key_guard;                 // menu passes since the selection last moved
+  int idle_ms;                   // of the menu without a key or a button: the demo starts at 30 s
 };
 
 // Starts a title screen: every region black, the back buffer cleared.
