@@ -138,4 +138,24 @@ TEST_F(Computer, IgnoresTheKeysOfThePlayerItPlays)
   EXPECT_EQ(player_slots[0].cursor_column, 2);
 }
 
+// The computer's choices come from dice of its own: a game's random numbers (its blocks, its
+// sparks, its lamps' flicker) are drawn as they would be with a person in its place.
+TEST_F(Computer, NeverDrawsFromTheGamesRandomNumbers)
+{
+  lay_row(0, 13, "-|-|-|");
+  lay_row(0, 12, "|-|-|-");
+  reset_computer_players(3);
+  control_bindings[0].device = DEVICE_COMPUTER_NORMAL;  // the strength that rolls for mistakes
+  srand(99);
+  const int expected = rand();
+  srand(99);
+  current_player = 0;
+  for (int frame = 0; frame < 300; frame++) {
+    board[0][frame % BOARD_COLUMNS][12].kind = 1 + frame % 2;  // a board that keeps changing
+    think_for_computer(0);
+    handle_player_input();
+  }
+  EXPECT_EQ(rand(), expected);
+}
+
 }  // namespace

@@ -1,13 +1,18 @@
 // The title screen on the fake clock: the reveal region by region, the key that hurries it,
-// and the settings entry of its menu.
+// the settings entry of its menu, and the demo of a menu left alone.
 #include <allegro.h>
 #include <gtest/gtest.h>
 
 #include <array>
 #include <utility>
 
+#include "base/platform.h"
+#include "control/bindings.h"
+#include "shell/title_demo.h"
 #include "shell/title_screen.h"
+#include "state/game_state.h"
 #include "tests/support/headless.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -54,6 +59,42 @@ TEST(TitleScreen, EnterOnSettingsComesBackToTheSameEntryAndEscLeaves)
   EXPECT_EQ(title.selection, 1);
   key[KEY_ESC] = 1;
   EXPECT_EQ(run_title_pass(title), TITLE_LEAVE);
+}
+
+// Left alone for 30 s, the menu gives way to a versus game between two computers, which a
+// key ends; the menu then counts again from nothing, and the players' devices are theirs.
+// In a folder of its own, so that any file the demo wrote would be seen.
+class TitleDemo : public InScratchFolder {};
+
+TEST_F(TitleDemo, ThirtySecondsWithoutInputStartADemoThatAKeyEnds)
+{
+  TitleScreen title;
+  reset_fake_platform();
+  reset_control_bindings();
+  fake.key_presses_at = {0};
+  reveal_steps(title);
+  platform.clear_keybuf();
+
+  int menu_ms = 0, demo_frames = 0, demo_started_at = -1;
+  fake.on_rest = [&] {
+    const bool demo = is_computer(0) && is_computer(1) && player_slots[0].state == STATE_PLAYING;
+    if (!demo) return;
+    if (demo_started_at < 0) demo_started_at = fake.now_ms;
+    // Four seconds of play, then a key.
+    if (++demo_frames == 120) fake.key_holds.push_back({KEY_SPACE, fake.now_ms, fake.now_ms + 100});
+  };
+  const int start = fake.now_ms;
+  while (demo_frames == 0 && fake.now_ms - start < 40000) run_title_pass(title);
+  menu_ms = demo_started_at - start;
+  // The count began with the menu's first pass, just before `start`.
+  EXPECT_GT(menu_ms, DEMO_AFTER_MS - 50) << "not before 30 s";
+  EXPECT_LT(menu_ms, DEMO_AFTER_MS + 500);
+  while (demo_frames < 120) run_title_pass(title);
+  EXPECT_EQ(run_title_pass(title), TITLE_STAYS);
+  fake.on_rest = nullptr;
+  EXPECT_LT(title.idle_ms, 100) << "the menu counts again";
+  EXPECT_EQ(control_bindings[0].device * 10 + control_bindings[1].device, 0);
+  EXPECT_TRUE(std::filesystem::is_empty(".")) << "the demo wrote a file";
 }
 
 }  // namespace
