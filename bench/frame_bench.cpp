@@ -108,22 +108,31 @@ void keep_busy(const int powered[2])
   }
 }
 
-void BM_BusyTwoPlayerFrame(benchmark::State &state)
+// Both busy boards laid for a game of two; false, with the benchmark skipped, when the game
+// cannot start or the boards are not powered through.
+bool lay_busy_game(benchmark::State &state, int powered[2])
 {
   if (!start_headless_game()) {
     state.SkipWithError("the headless library or korvanta.dat could not be set up");
-    return;
+    return false;
   }
   game_mode = MODE_TWO_PLAYERS;
   difficulty = 1;
   lay_busy_board(0);
   lay_busy_board(1);
-  const int powered[2] = {powered_count[0], powered_count[1]};
+  powered[0] = powered_count[0], powered[1] = powered_count[1];
   if (powered[0] != BOARD_COLUMNS * PLAYING_ROWS || powered[1] != powered[0] ||
       lamps_lit() != 2 * PLAYING_ROWS) {
     state.SkipWithError("the busy boards are not powered through");
-    return;
+    return false;
   }
+  return true;
+}
+
+void BM_BusyTwoPlayerFrame(benchmark::State &state)
+{
+  int powered[2];
+  if (!lay_busy_game(state, powered)) return;
   for (auto _ : state) {
     keep_busy(powered);
     run_frame();
@@ -153,17 +162,10 @@ BENCHMARK(BM_BusyTwoPlayerFrame)->Unit(benchmark::kMicrosecond);
 // its plan on before the frame is drawn, as the main loop has it.
 void BM_BusyTwoPlayerFrameWithComputers(benchmark::State &state)
 {
-  if (!start_headless_game()) {
-    state.SkipWithError("the headless library or korvanta.dat could not be set up");
-    return;
-  }
-  game_mode = MODE_TWO_PLAYERS;
-  difficulty = 1;
-  lay_busy_board(0);
-  lay_busy_board(1);
+  int powered[2];
+  if (!lay_busy_game(state, powered)) return;
   reset_computer_players(1);
   control_bindings[0].device = control_bindings[1].device = DEVICE_COMPUTER_HARD;
-  const int powered[2] = {powered_count[0], powered_count[1]};
   for (auto _ : state) {
     keep_busy(powered);
     for (int player = 0; player < 2; player++) {

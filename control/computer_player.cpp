@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "base/checksum.h"
 #include "board/board.h"
 #include "control/bindings.h"
 #include "control/player_actions.h"
@@ -45,10 +46,11 @@ std::uint32_t roll(Mind &mind)
   return mind.dice = x;
 }
 
+// What the computer saw when it last planned; a new look at a changed board plans again.
 std::uint32_t fingerprint(const BoardView &view)
 {
-  std::uint32_t hash = 2166136261u;
-  auto mix = [&](int value) { hash = (hash ^ static_cast<std::uint32_t>(value)) * 16777619u; };
+  std::uint32_t hash = FNV_OFFSET_BASIS;
+  auto mix = [&](int value) { hash = (hash ^ static_cast<std::uint32_t>(value)) * FNV_PRIME; };
   for (int column = 0; column < BOARD_COLUMNS; column++)
     for (int row = 1; row < BOARD_ROWS; row++) mix(view.kind[column][row] * 2 + view.resting[column][row]);
   for (const bool receiving : view.receiving) mix(receiving);
