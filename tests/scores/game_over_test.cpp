@@ -93,4 +93,18 @@ TEST_F(GameOver, TheSecondPlayerWaitsAndTriesTheTableAgainAsTheFirstChangesIt)
   }
 }
 
+// The computer's score stays out of the table: its game over shows the table and goes back to
+// its menu as a score too low for it does, and nothing is saved.
+TEST_F(GameOver, TheComputersScoreStaysOutOfTheTable)
+{
+  control_bindings[1].device = DEVICE_COMPUTER_HARD;
+  game_over(1, 99999);
+  frames(200);
+  EXPECT_EQ(player_slots[1].state, STATE_JOIN_MENU);
+  EXPECT_EQ(player_slots[1].timer, 30);
+  EXPECT_EQ(high_scores[0].score, 10000);
+  EXPECT_EQ(name_entry_owner, 0);
+  EXPECT_EQ(file_bytes("korvanta.hgh"), "") << "nothing saved";
+}
+
 }  // namespace

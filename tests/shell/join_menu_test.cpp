@@ -99,3 +99,31 @@ TEST_F(JoinMenu, EntriesStartTheirGamesButGamesForTwoAndSettingsWaitForTheOtherP
   step(0);
   EXPECT_EQ(refusal_timer[0], 60);
 }
+
+// The computer's menu stays idle whatever its keys do; a person's "one player" leaves it
+// there, and his "versus" brings it into play.
+TEST_F(JoinMenu, TheComputerWaitsInItsMenuUntilAPersonStartsAGameForTwo)
+{
+  control_bindings[1].device = DEVICE_COMPUTER_NORMAL;
+  hold(1, ACTION_MOVE_DOWN);
+  hold(1, ACTION_DRAG_BLOCK);
+  step(1, 30);
+  EXPECT_EQ(menu_selection[1] * 100 + player_slots[1].state, STATE_JOIN_MENU);
+  EXPECT_EQ(sounds_played(ITEM_SOUND_CLICK), 0);
+  hold(1, ACTION_MOVE_DOWN, false);
+  hold(1, ACTION_DRAG_BLOCK, false);
+
+  hold(0, ACTION_DRAG_BLOCK);
+  step(0);
+  hold(0, ACTION_DRAG_BLOCK, false);
+  EXPECT_EQ(player_slots[0].state, STATE_LEVEL_START);
+  EXPECT_EQ(player_slots[1].state, STATE_JOIN_MENU) << "one player leaves the computer in its menu";
+
+  player_slots[0].state = STATE_JOIN_MENU;
+  menu_selection[0] = 2;  // versus
+  hold(0, ACTION_DRAG_BLOCK);
+  step(0);
+  hold(0, ACTION_DRAG_BLOCK, false);
+  EXPECT_EQ(game_mode, MODE_VERSUS);
+  EXPECT_EQ(player_slots[1].state, STATE_PLAYING) << "versus brings the computer in";
+}
