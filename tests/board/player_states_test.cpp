@@ -94,7 +94,7 @@ TEST_F(PlayerStates, EveryWayBackToTheJoinMenuLeavesItsOwnSelectionLockAndLampMa
   for (int frame = 0; frame < 50; frame++) run_game_over();
   ASSERT_EQ(player_slots[0].state, STATE_NAME_ENTRY);
   hold(0, ACTION_DRAG_BLOCK, true);
-  for (int frame = 0; frame < 4; frame++) run_name_entry();
+  for (int frame = 0; frame < 10 && player_slots[0].state == STATE_NAME_ENTRY; frame++) run_game_over();
   hold(0, ACTION_DRAG_BLOCK, false);
   expect_arrival("name entered", 0, 2, 50, true);
 
