@@ -36,6 +36,15 @@ protected:
     return rank_moves(0, BOARD_ROWS, plans, 4) > 0 ? plans[0] : Plan{};
   }
 
+  // The best move is of this sort, at this cell.
+  static Plan expect_best(PlanMove move, int column, int row)
+  {
+    const Plan plan = best_move();
+    EXPECT_EQ(plan.move, move);
+    EXPECT_EQ(plan.column * 100 + plan.row, column * 100 + row);
+    return plan;
+  }
+
   // Frames of gravity, the computer and the input, as the main loop runs them (no blocks
   // fall), until a lamp lights.
   static int frames_until_lit(int limit)
@@ -64,10 +73,7 @@ TEST_F(Computer, FindsTheOneTurnThatJoinsARowToItsLampAndMakesItThroughTheInput)
 {
   lay_row(0, 13, "---|--");
   lay_row(0, 12, "7JLr[]");
-  const Plan plan = best_move();
-  EXPECT_EQ(plan.move, PLAN_TURN);
-  EXPECT_EQ(plan.column * 100 + plan.row, 313);
-  EXPECT_EQ(plan.kind_after, 1) << "the horizontal straight";
+  EXPECT_EQ(expect_best(PLAN_TURN, 3, 13).kind_after, 1) << "the horizontal straight";
 
   EXPECT_GT(frames_until_lit(60), 0);
   EXPECT_EQ(board[0][3][13].kind, 1);
@@ -80,10 +86,7 @@ TEST_F(Computer, DragsATileIntoTheGapAPathNeeds)
 {
   lay_row(0, 13, "-- ---");
   lay_row(0, 12, " -    ");
-  const Plan plan = best_move();
-  EXPECT_EQ(plan.move, PLAN_DRAG);
-  EXPECT_EQ(plan.column * 100 + plan.row, 112);
-  EXPECT_EQ(plan.direction, +1);
+  EXPECT_EQ(expect_best(PLAN_DRAG, 1, 12).direction, +1);
 
   EXPECT_GT(frames_until_lit(80), 0) << "the dragged tile sinks into the gap";
   EXPECT_EQ(sounds_played(ITEM_SOUND_DRAG), 1);
