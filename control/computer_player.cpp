@@ -25,7 +25,8 @@ struct Strength {
   int reach;             // cells from the cursor it looks at
   int mistake_percent;   // chance of taking a worse move than its best
 };
-// By computer_strength: easy, normal, hard.
+// By computer_strength: easy, normal, hard. Set with the league tool so that in versus hard
+// beats normal and normal beats easy in well over 70% of games, and easy still clears.
 constexpr Strength STRENGTHS[3] = {{36, 2, 50}, {20, 4, 35}, {0, BOARD_ROWS, 0}};
 
 struct Mind {
