@@ -22,3 +22,14 @@ const int tile_points[TILE_KINDS] = {20, 30, 40, 40, 40, 40, 10, 10, 10, 10,
                                      5,  15, 15, 30, 30, 5,  5,  5,  5};
 
 BoardCell &cell_at(int column, int row) { return board[current_player][column][row]; }
+
+bool may_slide_tile(int player, int column, int row, int target_column)
+{
+  if (target_column < 0 || target_column >= BOARD_COLUMNS) return false;
+  const BoardCell &from = board[player][column][row];
+  if (from.kind == TILE_EMPTY || from.y_offset != 0) return false;
+  if (board[player][target_column][row].kind != TILE_EMPTY) return false;
+  if (board[player][target_column][row - 1].y_offset != 0) return false;
+  const FallingBlock &block = falling_blocks[player];
+  return !(target_column == block.column && (row == block.row || row == block.row + 1));
+}

@@ -105,5 +105,15 @@ extern const int tile_points[TILE_KINDS];  // by kind - 1
 // The cell of the current player at (column, row).
 BoardCell &cell_at(int column, int row);
 
+// The board's drag rule: a tile that is not sinking slides one column sideways only into an
+// empty cell whose column is not sinking there, and never into the falling block's cell or
+// the one just below it.
+bool may_slide_tile(int player, int column, int row, int target_column);
+
+// A row's lamp receives power, and so can complete a path, unless a new lamp being carried in
+// has faded in further than this.
+constexpr int LAMP_RECEIVING_ALPHA = 9;
+inline bool lamp_receives(const RowLamp &lamp) { return lamp.replace_alpha <= LAMP_RECEIVING_ALPHA; }
+
 inline bool is_bridge(int kind) { return kind == 12 || kind == 13; }
 inline bool is_split(int kind) { return kind == 14 || kind == 15; }

@@ -18,8 +18,6 @@ constexpr int EDGE_MIDDLE = PATTERN_SIZE / 2;
 constexpr int LAST_PIXEL = PATTERN_SIZE - 1;
 // The power map's right edge, where every row's lamp receives.
 constexpr int MAP_RIGHT = BOARD_COLUMNS * PATTERN_SIZE - 1;
-// A row whose new lamp has faded in further than this cannot complete a path.
-constexpr int LAMP_RECEIVING_ALPHA = 9;
 
 BITMAP *power_map() { return power_maps[current_player]; }
 
@@ -58,7 +56,7 @@ void complete_paths(bool may_clear)
   for (int i = 0; i < PLAYING_ROWS; i++) {
     RowLamp &lamp = row_lamps[current_player][i];
     const int power = power_at(MAP_RIGHT, row_middle(i));
-    if (lamp.replace_alpha > LAMP_RECEIVING_ALPHA) continue;
+    if (!lamp_receives(lamp)) continue;
     if (power != POWER_FROM_LEFT && power != POWER_CONNECTED) continue;
     floodfill(power_map(), MAP_RIGHT, row_middle(i), POWER_CONNECTED);
     if (!may_clear) lamp.state = LAMP_POWERED;

@@ -11,8 +11,6 @@ namespace {
 constexpr int PATTERN_MIDDLE = PATTERN_SIZE / 2, PATTERN_LAST = PATTERN_SIZE - 1;
 constexpr int NODES = BOARD_COLUMNS * BOARD_ROWS * 2;  // two conductors a cell at most
 constexpr int SAFE_HEIGHT = 8;                         // columns up to this many tiles are safe
-// A lamp being replaced stops receiving once its new lamp has faded in this far.
-constexpr int LAMP_RECEIVING_ALPHA = 9;
 
 KindConductors conductors[TILE_KINDS + 1];
 bool conductors_read = false;
@@ -150,7 +148,7 @@ void look_at_board(int player, BoardView &view)
       view.resting[column][row] = cell.vanish_timer == 0 && cell.y_offset == 0;
     }
   for (int i = 0; i < PLAYING_ROWS; i++)
-    view.receiving[i] = row_lamps[player][i].replace_alpha <= LAMP_RECEIVING_ALPHA;
+    view.receiving[i] = lamp_receives(row_lamps[player][i]);
 }
 
 CircuitReading read_circuit(const BoardView &view)

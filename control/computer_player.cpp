@@ -92,16 +92,6 @@ void settle(BoardView &view, int column)
   for (; write >= 1; write--) view.kind[column][write] = TILE_EMPTY;
 }
 
-// The input's drag rules, as far as the computer sees them.
-bool may_drag(int player, const BoardView &view, int column, int row, int target)
-{
-  if (target < 0 || target >= BOARD_COLUMNS) return false;
-  if (view.kind[target][row] != TILE_EMPTY || !view.resting[column][row]) return false;
-  if (row > 1 && !view.resting[target][row - 1]) return false;
-  const FallingBlock &block = falling_blocks[player];
-  return !(target == block.column && (row == block.row || row == block.row + 1));
-}
-
 void consider(Plan *plans, int count, int &found, const Plan &plan)
 {
   if (plan.gain <= 0) return;
@@ -133,7 +123,7 @@ void rank_cell(int player, const BoardView &view, int base, int column, int row,
   tried.kind[column][row] = kind;
 
   for (const int direction : {-1, +1}) {
-    if (!may_drag(player, view, column, row, column + direction)) continue;
+    if (!may_slide_tile(player, column, row, column + direction)) continue;
     BoardView dragged = view;
     dragged.kind[column + direction][row] = kind;
     dragged.kind[column][row] = TILE_EMPTY;

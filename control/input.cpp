@@ -98,21 +98,13 @@ void toggle_pause(int player)
 
 // The moves below act on the current player's board, whose power they update.
 
-// A tile is dragged sideways only into an empty cell whose column is not sinking there, and
-// never into the falling block's cell or the one just below it.
+// Dragging is held, no clear is on its way, and the board's drag rule lets the tile go.
 bool may_drag_to(int target_column, const ActionSet &actions)
 {
   const int player = current_player;
   const PlayerSlot &slot = player_slots[player];
-  const FallingBlock &block = falling_blocks[player];
-  const int row = slot.cursor_row;
-  const BoardCell &from = cell_at(slot.cursor_column, row);
-  if (clear_phase[player] != CLEAR_NONE) return false;
-  if (!actions.held[ACTION_DRAG_BLOCK]) return false;
-  if (from.kind == TILE_EMPTY || from.y_offset != 0) return false;
-  if (cell_at(target_column, row).kind != TILE_EMPTY) return false;
-  if (cell_at(target_column, row - 1).y_offset != 0) return false;
-  return !(target_column == block.column && (row == block.row || row == block.row + 1));
+  if (clear_phase[player] != CLEAR_NONE || !actions.held[ACTION_DRAG_BLOCK]) return false;
+  return may_slide_tile(player, slot.cursor_column, slot.cursor_row, target_column);
 }
 
 void drag_to(int target_column)
