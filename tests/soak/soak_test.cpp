@@ -1,17 +1,11 @@
 // The soak: the computer players, at strengths drawn for each round, play one-player,
-// two-player and versus games round after round; a random player presses keys in the menus,
-// in the name entry, for a share of the frames of play (so that odd inputs keep being tried)
-// and, with ever worse skill, late in a long round so that it ends; for a given number of frames (100000 unless told
-// otherwise), and every frame the game's values are checked against their ranges. Run it
-// from the build folder, where korvanta.dat lies:
+// two-player and versus games round after round, for a given number of frames (100000 unless
+// told otherwise); random keys play the menus, the name entry, a share of the frames of play
+// (so that odd inputs keep being tried) and the end of a long round, so that it ends. Every
+// frame the game's values are checked against their ranges. Run it from the build folder,
+// where korvanta.dat lies:
 //   korvanta_soak [--frames N] [--seed S]   (or KORVANTA_SOAK_FRAMES, KORVANTA_SOAK_SEED)
-//                 [--digests FILE] [--short-levels] [--low-table]
-// The seed is printed first; giving it again replays the same run frame for frame. With
-// --digests it writes a fingerprint of the whole game after every frame into FILE, one line a
-// frame, and prints the last: two builds that write the same file played the same games.
-// --short-levels leaves at most two tiles to clear once a level is under way, so that the
-// level ends, their panels and the next levels are played through often; --low-table starts
-// with a table of zero scores, so that most games end in the name entry.
+// The seed is printed first; giving it again replays the same run frame for frame.
 #include <allegro.h>
 #include <stdlib.h>
 #include <unistd.h>
@@ -32,13 +26,12 @@
 #include "state/game_state.h"
 #include "tests/soak/invariants.h"
 #include "tests/soak/random_player.h"
-#include "tests/soak/state_digest.h"
 
 namespace {
 
 constexpr long DEFAULT_FRAMES = 100000;
-// A game lasting longer than this gets steadily worse play, so that it ends in an overflow.
-constexpr double SKILL_FADE_FRAMES = 6000;
+// After this many frames of a round only random keys play, so that its games end.
+constexpr long COMPUTER_ROUND_FRAMES = 3000;
 constexpr int HIGH_SCORE_VISIT = 3;  // the join-menu entry of the high-score view
 // One frame in RANDOM_BURST_EVERY bursts of RANDOM_BURST_FRAMES, the random keys play instead.
 constexpr int RANDOM_BURST_FRAMES = 40, RANDOM_BURST_EVERY = 8;
@@ -53,20 +46,6 @@ struct Soak {
   ModeCounts counts[4];  // by game mode 1..3
   long rounds = 0;
 };
-
-bool flag(int argc, char **argv, const char *option)
-{
-  for (int i = 1; i < argc; i++)
-    if (strcmp(argv[i], option) == 0) return true;
-  return false;
-}
-
-const char *text_setting(int argc, char **argv, const char *option)
-{
-  for (int i = 1; i + 1 < argc; i++)
-    if (strcmp(argv[i], option) == 0) return argv[i + 1];
-  return nullptr;
-}
 
 long setting(int argc, char **argv, const char *option, const char *variable, long otherwise)
 {
@@ -136,13 +115,6 @@ int main(int argc, char **argv)
   printf("soak: %ld frames, seed %ld (replay with --seed %ld)\n", frames, seed, seed);
   fflush(stdout);
   if (!start_headless_game()) return 1;
-  const bool short_levels = flag(argc, argv, "--short-levels");
-  FILE *digests = nullptr;
-  unsigned long long last_digest = 0;
-  if (const char *path = text_setting(argc, argv, "--digests")) {
-    if (!(digests = fopen(path, "w"))) return 1;
-    record_platform_requests();
-  }
 
   // Name entries save the high-score table: into a folder of our own, not the build folder.
   char folder[] = "/tmp/korvanta-soak.XXXXXX";
@@ -155,8 +127,6 @@ int main(int argc, char **argv)
   reset_control_bindings();
   reset_computer_players(static_cast<std::uint32_t>(seed));
   reset_high_scores();
-  if (flag(argc, argv, "--low-table"))
-    for (HighScoreEntry &row : high_scores) row.score = 0;
   enter_main_loop();
 
   Soak soak;
@@ -178,27 +148,19 @@ int main(int argc, char **argv)
                          : static_cast<int>(soak.rounds++ % 3);
       key[KEY_F3] = std::uniform_int_distribution<int>(0, 3)(random) == 0;
       round_start = frame;
-      const double skill = std::uniform_real_distribution<double>(0.5, 1.0)(random);
-      for (RandomPlayer &player : players) player.set_skill(skill);
       for (int &strength : strengths) strength = std::uniform_int_distribution<int>(0, 2)(random);
     }
     if (round_running && player_slots[starter].state != STATE_JOIN_MENU) wanted_entry = -1;
     if (round_running && wanted_entry < 0 && all_in_menu) round_running = false;
 
-    const double fade = 1 - std::min(1.0, (frame - round_start) / SKILL_FADE_FRAMES);
+    const bool late = frame - round_start > COMPUTER_ROUND_FRAMES;
     for (int p = 0; p < 2; p++) {
-      const bool late = frame - round_start > SKILL_FADE_FRAMES / 2;
-      if (late) players[p].set_skill(0.8 * fade);
       press(p, players[p].keys_for_frame(p == starter ? wanted_entry : -1));
       const bool random_burst = (frame / RANDOM_BURST_FRAMES + p) % RANDOM_BURST_EVERY == 0;
       control_bindings[p].device = in_play(player_slots[p].state) && !late && !random_burst
                                        ? DEVICE_COMPUTER_EASY + strengths[p]
                                        : DEVICE_KEYBOARD;
     }
-
-    if (short_levels && game_mode != MODE_VERSUS)
-      for (PlayerSlot &slot : player_slots)
-        if (slot.state == STATE_PLAYING && slot.blocks_to_clear > 2) slot.blocks_to_clear = 2;
 
     PlayerSlot before[2];
     int phase_before[2];
@@ -209,10 +171,6 @@ int main(int argc, char **argv)
       return 1;
     }
     count_frame(soak, before, phase_before);
-    if (digests) {
-      last_digest = game_state_digest();
-      fprintf(digests, "%016llx\n", static_cast<unsigned long long>(last_digest));
-    }
     const std::string broken = broken_invariant();
     if (!broken.empty()) {
       printf("FAILED at frame %ld (seed %ld): %s\n", frame, seed, broken.c_str());
@@ -222,10 +180,5 @@ int main(int argc, char **argv)
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   std::filesystem::remove_all(folder);
-  if (digests) {
-    fclose(digests);
-    printf("the game's fingerprint after the last frame: %016llx\n",
-           static_cast<unsigned long long>(last_digest));
-  }
   return report(soak, frames, seconds) ? 0 : 1;
 }
