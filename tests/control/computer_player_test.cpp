@@ -133,12 +133,6 @@ TEST_F(Computer, IgnoresTheKeysOfThePlayerItPlays)
   }
   EXPECT_EQ(player_slots[0].cursor_column * 100 + player_slots[0].cursor_row, 310);
   EXPECT_EQ(player_slots[0].state, STATE_PLAYING);
-
-  control_bindings[0].device = DEVICE_KEYBOARD;  // a person takes the board back
-  key[control_bindings[0].keys[ACTION_MOVE_LEFT]] = 1;
-  input_delay[0] = 5;
-  handle_player_input();
-  EXPECT_EQ(player_slots[0].cursor_column, 2);
 }
 
 // The computer's choices come from dice of its own: a game's random numbers (its blocks, its
