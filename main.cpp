@@ -1,47 +1,7 @@
-// Korvanta's entry: start-up, the game, the goodbye screen, shutdown.
+// Korvanta's entry: the game lives in its library.
 #include <allegro.h>
 
-#include <cstdlib>
-#include <ctime>
+#include "shell/game.h"
 
-#include "base/command_line.h"
-#include "base/data_paths.h"
-#include "base/global_bitmaps.h"
-#include "base/platform.h"
-#include "base/resource_check.h"
-#include "base/resources.h"
-#include "control/computer_player.h"
-#include "control/config_file.h"
-#include "scores/high_scores.h"
-#include "shell/main_loop.h"
-#include "state/game_state.h"
-#include "shell/startup.h"
-#include "shell/title_screen.h"
-
-int main(int argc, char *argv[])
-{
-  const int early_exit = take_command_line(argc, argv);
-  if (early_exit >= 0) return early_exit;
-  // After the command line, so that --help creates no folder.
-  if (!settle_in_data_folders()) return 1;
-  srand(static_cast<unsigned>(time(nullptr)));
-  reset_computer_players(static_cast<std::uint32_t>(time(nullptr)));
-  expected_resource_digest = BUILT_RESOURCE_DIGEST;
-  if (initialise_game()) return 1;
-
-  set_volume(255, 155);
-  platform.play_music();
-  music_on = true;
-
-  load_config();
-  load_high_scores();
-  if (run_title_screen()) run_main_loop();
-
-  show_goodbye_screen();
-
-  destroy_global_bitmaps();
-  unload_datafile(game_data);
-  game_data = nullptr;
-  return 0;
-}
+int main(int argc, char *argv[]) { return run_korvanta(argc, argv); }
 END_OF_MAIN()

@@ -16,7 +16,7 @@ case "$mode" in
   *) echo "usage: $0 play|test|sanitize|fuzz" >&2; exit 2 ;;
 esac
 
-build_packages=(build-essential cmake pkg-config liballegro4-dev freepats libfreetype-dev
+build_packages=(build-essential cmake pkg-config liballegro4-dev libsdl2-dev freepats libfreetype-dev
                 fonts-dejavu-core zlib1g-dev libgtest-dev libbenchmark-dev)
 test_packages=(xvfb xdotool x11-apps x11-utils imagemagick dpkg-dev file)
 packages=("${build_packages[@]}")

@@ -36,7 +36,7 @@ const char *const KEY_NAMES[KEY_NAME_SLOTS] = {
 // The computer's names fit the settings screen's device column.
 const char *const DEVICE_NAMES[DEVICE_COUNT] = {"keyboard",      "mouse1",          "mouse2",
                                                 "mouse3",        "computer: easy",  "computer: normal",
-                                                "computer: hard"};
+                                                "computer: hard", "gamepad 1",        "gamepad 2"};
 
 const char *const MOUSE_ACTION_LABELS[3][MOUSE_ACTION_COUNT] = {
     {"---", "---", "---", "---", "left button", "right button", "---"},
@@ -88,6 +88,14 @@ bool is_computer(int player)
 int computer_strength(int player)
 {
   return is_computer(player) ? control_bindings[player].device - DEVICE_COMPUTER_EASY : 0;
+}
+
+bool is_gamepad_device(int device) { return device == DEVICE_GAMEPAD1 || device == DEVICE_GAMEPAD2; }
+
+int gamepad_slot(int player)
+{
+  if (!is_player(player) || !is_gamepad_device(control_bindings[player].device)) return -1;
+  return control_bindings[player].device - DEVICE_GAMEPAD1;
 }
 
 void reset_control_bindings()

@@ -10,8 +10,10 @@ enum ControlDevice {
   DEVICE_COMPUTER_EASY = 4,    // the computer plays this player's board
   DEVICE_COMPUTER_NORMAL = 5,
   DEVICE_COMPUTER_HARD = 6,
+  DEVICE_GAMEPAD1 = 7,         // the first pad connected
+  DEVICE_GAMEPAD2 = 8,
 };
-constexpr int DEVICE_COUNT = 7;
+constexpr int DEVICE_COUNT = 9;
 
 enum PlayerAction {
   ACTION_MOVE_LEFT = 0,
@@ -61,3 +63,6 @@ bool is_mouse_device(int device);
 bool is_computer(int player);
 bool is_computer_device(int device);
 int computer_strength(int player);
+// Whether the player steers with a pad, and its slot: 0 or 1, or -1 for a player without one.
+bool is_gamepad_device(int device);
+int gamepad_slot(int player);

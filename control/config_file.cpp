@@ -27,11 +27,13 @@ constexpr int NOTICE_X = 320, NOTICE_TOP = 200, NOTICE_LINE_STEP = 50;
 
 enum ConfigReading { CONFIG_TAKEN, CONFIG_REFUSED, CONFIG_UNREADABLE };
 
-// Two mouse players would share one pointer and one wheel; the settings screen never allows
-// it, so a file that asks for it keeps Player 1 on his mouse and gives Player 2 the keyboard.
-void keep_one_mouse_player()
+// Two mouse players would share one pointer and one wheel, and two players one pad; the
+// settings screen never allows it, so a file that asks for it keeps Player 1 on his device
+// and gives Player 2 the keyboard.
+void keep_devices_apart()
 {
-  if (uses_mouse(0) && uses_mouse(1)) control_bindings[1].device = DEVICE_KEYBOARD;
+  const bool shared_pad = gamepad_slot(0) >= 0 && gamepad_slot(0) == gamepad_slot(1);
+  if ((uses_mouse(0) && uses_mouse(1)) || shared_pad) control_bindings[1].device = DEVICE_KEYBOARD;
 }
 
 // Reads the version and every byte it calls for. Nothing is taken from a file of a version
@@ -61,7 +63,7 @@ ConfigReading read_config_file()
     control_bindings[0].device = bytes[1 + KEY_BYTES];
     control_bindings[1].device = bytes[2 + KEY_BYTES];
   }
-  keep_one_mouse_player();
+  keep_devices_apart();
   return CONFIG_TAKEN;
 }
 

@@ -8,6 +8,7 @@
 #include "board/player_states.h"
 #include "board/power.h"
 #include "control/bindings.h"
+#include "control/lost_pads.h"
 #include "control/player_actions.h"
 #include "state/game_state.h"
 
@@ -85,13 +86,16 @@ void add_mouse_gestures(int player, ActionSet &actions)
   if (device == DEVICE_MOUSE1 && (mouse_b & 2)) held[ACTION_TURN_LEFT] = true;
 }
 
-// Six toggles in a row with nothing else done between leave the game for the join menu.
+// Six toggles in a row with nothing else done between leave the game for the join menu. A
+// game that waits for its lost pad stays paused, but the toggles still count.
 void toggle_pause(int player)
 {
   const PlayerSlot &slot = player_slots[player];
   pause_run[player]++;
   if (pause_run[player] == PAUSES_TO_LEAVE) return_to_join_menu(player, AFTER_SIX_PAUSES);
-  if (slot.state == STATE_PAUSED) resume_game(player);
+  if (slot.state == STATE_PAUSED) {
+    if (may_resume(player)) resume_game(player);
+  }
   else if (slot.state == STATE_PLAYING) pause_game(player);
   input_delay[player] = 0;
 }

@@ -6,6 +6,7 @@
 #include "base/resources.h"
 #include "control/bindings.h"
 #include "control/config_file.h"
+#include "control/gamepad_layout.h"
 
 MillisecondCounter message_timer;
 
@@ -70,11 +71,12 @@ void rest_and_clear(int milliseconds)
 
 // A mouse player keeps his action keys but may change only his pause key here. The computer
 // ignores all eight keys of the player it plays: they stay stored, shown dimmed, for when a
-// person takes the board back.
+// person takes the board back. A pad player's keys stay live but hidden behind the pad's
+// fixed layout, as a mouse player's are behind his gestures.
 bool key_row_changeable(const SettingsScreen &settings, int player, int row)
 {
   const int device = settings.device_choice[player];
-  if (is_computer_device(device)) return false;
+  if (is_computer_device(device) || is_gamepad_device(device)) return false;
   return !is_mouse_device(device) || row == PAUSE_ROW;
 }
 
@@ -116,6 +118,9 @@ void draw_cell(const SettingsScreen &settings, int player, int row)
   } else if (is_computer_device(device)) {
     text = key_name(control_bindings[player].keys[row_action(row)]);
     colour = makecol(90, 90, 110);
+  } else if (is_gamepad_device(device)) {
+    text = pad_action_label(row_action(row));
+    colour = makecol(200, 200, 50);
   } else {
     text = mouse_action_label(device, row_action(row));
     colour = makecol(200, 200, 50);
@@ -151,21 +156,31 @@ void draw_settings(const SettingsScreen &settings)
                       makecol(200, 200, 100), -1);
 }
 
+// One step through the devices, passing over the pad the other player has: two players never
+// share a pad.
+void step_device(SettingsScreen &settings, int step)
+{
+  const int player = settings.selected_player;
+  int &choice = settings.device_choice[player];
+  do {
+    choice = (choice + step + DEVICE_COUNT) % DEVICE_COUNT;
+  } while (is_gamepad_device(choice) && choice == settings.device_choice[1 - player]);
+}
+
 // The device editor reads the key array, not the key taken from the buffer.
 void edit_device(SettingsScreen &settings)
 {
-  int &choice = settings.device_choice[settings.selected_player];
   if (key[KEY_LEFT]) {
     play_click();
-    if (--choice < DEVICE_KEYBOARD) choice = DEVICE_COUNT - 1;
+    step_device(settings, -1);
   }
   if (key[KEY_RIGHT]) {
     play_click();
-    if (++choice >= DEVICE_COUNT) choice = DEVICE_KEYBOARD;
+    step_device(settings, +1);
   }
   if (key[KEY_ENTER]) {
     play_click();
-    control_bindings[settings.selected_player].device = choice;
+    control_bindings[settings.selected_player].device = settings.device_choice[settings.selected_player];
     settings.editing = false;
     rest_and_clear(DEVICE_CONFIRM_MS);
   }

@@ -12,6 +12,7 @@
 #include "board/board.h"
 #include "board/player_states.h"
 #include "control/bindings.h"
+#include "control/player_actions.h"
 #include "scores/high_scores.h"
 #include "state/game_state.h"
 
@@ -105,23 +106,23 @@ void handle_name_keys(PlayerSlot &slot)
 {
   const int player = current_player;
   int &letter = slot.name_letters[slot.name_cursor];
-  if (action_key_down(player, ACTION_MOVE_UP)) {
+  if (person_asks(player, ACTION_MOVE_UP)) {
     letter = next_letter(letter, 1);
     name_key_guard[player] = 0;
   }
-  if (action_key_down(player, ACTION_MOVE_DOWN)) {
+  if (person_asks(player, ACTION_MOVE_DOWN)) {
     letter = next_letter(letter, -1);
     name_key_guard[player] = 0;
   }
-  if (action_key_down(player, ACTION_MOVE_LEFT) && slot.name_cursor != 0) {
+  if (person_asks(player, ACTION_MOVE_LEFT) && slot.name_cursor != 0) {
     slot.name_cursor--;
     name_key_guard[player] = 0;
   }
-  if (action_key_down(player, ACTION_MOVE_RIGHT) && slot.name_cursor != NAME_LENGTH - 1) {
+  if (person_asks(player, ACTION_MOVE_RIGHT) && slot.name_cursor != NAME_LENGTH - 1) {
     slot.name_cursor++;
     name_key_guard[player] = 0;
   }
-  if (action_key_down(player, ACTION_DRAG_BLOCK)) confirm_name(slot);
+  if (person_asks(player, ACTION_DRAG_BLOCK)) confirm_name(slot);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "board/board.h"
 #include "board/player_states.h"
 #include "control/bindings.h"
+#include "control/player_actions.h"
 #include "control/input.h"
 #include "control/settings_screen.h"
 #include "render/level_panel.h"
@@ -69,12 +70,12 @@ bool steer_with_mouse(int player)
 void step_with_keys(int player)
 {
   int &selection = menu_selection[player];
-  if (menu_key_guard[player] > MENU_KEY_THRESHOLD && action_key_down(player, ACTION_MOVE_UP)) {
+  if (menu_key_guard[player] > MENU_KEY_THRESHOLD && person_asks(player, ACTION_MOVE_UP)) {
     play_step_sound(player);
     if (--selection == -1) selection = ENTRY_COUNT - 1;
     menu_key_guard[player] = 0;
   }
-  if (menu_key_guard[player] > MENU_KEY_THRESHOLD && action_key_down(player, ACTION_MOVE_DOWN)) {
+  if (menu_key_guard[player] > MENU_KEY_THRESHOLD && person_asks(player, ACTION_MOVE_DOWN)) {
     play_step_sound(player);
     if (++selection == ENTRY_COUNT) selection = 0;
     menu_key_guard[player] = 0;
@@ -148,7 +149,7 @@ void run_join_menu(int player)
   if (uses_mouse(player)) platform.position_mouse(100, join_menu_entry_y(menu_selection[player]));
 
   // The confirm key is read every frame, without the guard: only the click is guarded.
-  if (refusal_timer[player] == 0 && (action_key_down(player, ACTION_DRAG_BLOCK) || clicked)) {
+  if (refusal_timer[player] == 0 && (person_asks(player, ACTION_DRAG_BLOCK) || clicked)) {
     play_step_sound(player);
     if (!confirm_entry(player)) return;
   }

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "base/display.h"
+#include "base/gamepads.h"
 #include "base/global_bitmaps.h"
 #include "base/platform.h"
 #include "base/resources.h"
@@ -17,6 +18,8 @@
 #include "control/bindings.h"
 #include "control/computer_player.h"
 #include "control/input.h"
+#include "control/lost_pads.h"
+#include "control/player_actions.h"
 #include "scores/game_over.h"
 #include "shell/frame_driver.h"
 #include "shell/join_menu.h"
@@ -72,7 +75,7 @@ void toggle_screen_mode()
 bool any_bound_key_down(int player)
 {
   for (int action = 0; action < ACTION_COUNT; action++)
-    if (action_key_down(player, action)) return true;
+    if (person_asks(player, action)) return true;
   return false;
 }
 
@@ -169,6 +172,8 @@ bool ask_quit_question()
 
 bool run_main_loop_pass()
 {
+  poll_gamepads();
+  watch_lost_pads();
   handle_function_keys();
   run_player_steps();
   if (close_requested()) return false;

@@ -7,7 +7,9 @@
 #include "base/platform.h"
 #include "base/resources.h"
 #include "base/text.h"
+#include "base/gamepads.h"
 #include "control/bindings.h"
+#include "control/gamepad_layout.h"
 #include "control/computer_player.h"
 #include "shell/frame_driver.h"
 #include "shell/join_menu.h"
@@ -43,7 +45,7 @@ bool both_in_menu()
 
 bool any_input()
 {
-  if (platform.keypressed() || mouse_b != 0) return true;
+  if (platform.keypressed() || mouse_b != 0 || any_pad_input()) return true;
   for (int code = 1; code < KEY_MAX; code++)
     if (key[code]) return true;
   return false;
@@ -55,6 +57,7 @@ void run_title_demo()
   platform.clear_keybuf();
   start_demo_game();
   while (!any_input() && !close_requested()) {
+    poll_gamepads();
     if (both_in_menu()) start_demo_game();
     run_player_steps();
     run_frame();
@@ -66,5 +69,6 @@ void run_title_demo()
   while (any_input() && !close_requested()) {
     platform.clear_keybuf();
     platform.rest(10);
+    poll_gamepads();
   }
 }

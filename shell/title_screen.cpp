@@ -8,6 +8,9 @@
 #include "base/global_bitmaps.h"
 #include "base/platform.h"
 #include "base/resources.h"
+#include "base/gamepads.h"
+#include "control/bindings.h"
+#include "control/gamepad_layout.h"
 #include "control/settings_screen.h"
 #include "shell/main_loop.h"
 #include "shell/title_demo.h"
@@ -88,8 +91,23 @@ void show_title_again()
   draw_menu_picture();
 }
 
+// Any pad's up or down steps the menu and its A chooses, as the cursor keys and ENTER do.
+bool menu_step_asked() { return key[KEY_UP] || key[KEY_DOWN] || any_pad_asks(ACTION_MOVE_UP) || any_pad_asks(ACTION_MOVE_DOWN); }
+bool menu_choice_asked() { return key[KEY_ENTER] || any_pad_asks(ACTION_DRAG_BLOCK); }
+
+// A held A would go on to confirm the first entry of its player's join menu: the title waits
+// until it is let go.
+void wait_for_pads_released()
+{
+  while (any_pad_asks(ACTION_DRAG_BLOCK) && !close_requested()) {
+    platform.rest(STEP_MS);
+    poll_gamepads();
+  }
+}
+
 TitleChoice run_menu_pass(TitleScreen &title)
 {
+  poll_gamepads();
   if (any_input()) title.idle_ms = 0;
   if (title.idle_ms >= DEMO_AFTER_MS) {
     run_title_demo();
@@ -102,13 +120,14 @@ TitleChoice run_menu_pass(TitleScreen &title)
   masked_blit(item_bitmap(ITEM_MENU_HIGHLIGHT), back_buffer, 0, 0, HIGHLIGHT_X,
               highlight_y(title.selection), HIGHLIGHT_W, HIGHLIGHT_H);
 
-  if (++title.key_guard > MENU_KEY_THRESHOLD && (key[KEY_UP] || key[KEY_DOWN])) {
+  if (++title.key_guard > MENU_KEY_THRESHOLD && menu_step_asked()) {
     title.selection = 1 - title.selection;
     title.key_guard = 0;
   }
-  if (key[KEY_ENTER]) {
+  if (menu_choice_asked()) {
     platform.rest(CHOSEN_MS);
     platform.clear_keybuf();
+    wait_for_pads_released();
     if (title.selection == 0) return TITLE_PLAY;
     // The settings screen draws only into its own buffer: the title waits in the back buffer.
     run_control_settings();

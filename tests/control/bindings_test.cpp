@@ -12,8 +12,8 @@ TEST(ControlBindings, KeysWorkOnAnyDeviceAndDamagedValuesAreSafe)
   reset_fake_platform();
   reset_control_bindings();
   // A device the game does not know is played, and shown, as the keyboard.
-  control_bindings[1].device = 7;
-  EXPECT_STREQ(device_name(7), "keyboard");
+  control_bindings[1].device = 9;
+  EXPECT_STREQ(device_name(9), "keyboard");
   EXPECT_FALSE(uses_mouse(1));
   control_bindings[0].device = DEVICE_MOUSE1;  // which has no gesture for turning right
   key[KEY_3] = 1;

@@ -58,6 +58,9 @@ TEST_F(ConfigFile, AcceptedFilesAreTakenAsTheyAreAndNotRewritten)
       {"\1" + keys + "\6\4", "\1" + keys + "\6\4"},
       // Two mouse players cannot share the one pointer: Player 2 gets the keyboard.
       {"\1" + keys + "\2\1", "\1" + keys + "\2\0"s},
+      // Each player on a pad of his own is kept; two players on one pad are not.
+      {"\1" + keys + "\10\7", "\1" + keys + "\10\7"},
+      {"\1" + keys + "\7\7", "\1" + keys + "\7\0"s},
   };
   for (const auto &[contents, bindings] : files) {
     SCOPED_TRACE(testing::PrintToString(contents));

@@ -66,7 +66,7 @@ TEST_F(SettingsScreenTest, TheDeviceEditorAndTheRulesOfAMousePlayer)
 {
   open_settings_screen(settings);
   tap({KEY_ENTER, KEY_LEFT});
-  EXPECT_EQ(settings.device_choice[0], DEVICE_COMPUTER_HARD) << "left from the keyboard wraps";
+  EXPECT_EQ(settings.device_choice[0], DEVICE_GAMEPAD2) << "left from the keyboard wraps";
   tap({KEY_RIGHT, KEY_RIGHT, KEY_ESC});
   EXPECT_FALSE(settings.editing);
   EXPECT_EQ(settings.device_choice[0], DEVICE_KEYBOARD) << "ESC puts back the device it opened on";
@@ -111,6 +111,28 @@ TEST_F(SettingsScreenTest, TheComputerIsChosenLikeAnyDeviceAndKeepsItsKeysUnchan
     EXPECT_EQ(settings.settings_error, ERR_NOT_CHANGEABLE) << row;
   }
   EXPECT_EQ(control_bindings[1].keys[ACTION_PAUSE], KEY_PGUP);
+}
+
+// Two players never share a pad: each one's editor passes over the other's. A pad player's
+// keys are shown as the pad's layout and cannot be changed here.
+TEST_F(SettingsScreenTest, APadTakenByOnePlayerIsPassedOverInTheOthersEditor)
+{
+  open_settings_screen(settings);
+  tap({KEY_RIGHT, KEY_ENTER, KEY_LEFT, KEY_LEFT, KEY_ENTER});
+  EXPECT_EQ(control_bindings[1].device, DEVICE_GAMEPAD1);
+  tap({KEY_LEFT, KEY_ENTER, KEY_LEFT});
+  EXPECT_EQ(settings.device_choice[0], DEVICE_GAMEPAD2);
+  tap({KEY_LEFT});
+  EXPECT_EQ(settings.device_choice[0], DEVICE_COMPUTER_HARD) << "gamepad 1 is Player 2's";
+  tap({KEY_RIGHT, KEY_RIGHT});
+  EXPECT_EQ(settings.device_choice[0], DEVICE_KEYBOARD) << "and again on the way up";
+  tap({KEY_ESC});
+
+  settings.selected_player = 1;
+  settings.selected_row = FIRST_KEY_ROW + ACTION_PAUSE;
+  tap({KEY_ENTER});
+  pass();
+  EXPECT_EQ(settings.settings_error, ERR_NOT_CHANGEABLE);
 }
 
 TEST_F(SettingsScreenTest, EntryWaitsTenPassesAndF1Resets)
