@@ -42,17 +42,21 @@ protected:
     waiting_for_pad[0] = waiting_for_pad[1] = false;
   }
 
-  // Plugs in a pad with every button and axis of SDL's layout, in SDL's order.
-  int plug()
+  // Plugs in a joystick; by default a pad with every button and axis of SDL's layout, in
+  // SDL's order.
+  int plug(SDL_JoystickType type = SDL_JOYSTICK_TYPE_GAMECONTROLLER, Uint16 vendor = 0)
   {
     SDL_VirtualJoystickDesc desc;
     SDL_zero(desc);
     desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+    desc.type = type;
     desc.naxes = SDL_CONTROLLER_AXIS_MAX;
     desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-    desc.button_mask = (1u << SDL_CONTROLLER_BUTTON_MAX) - 1;
-    desc.axis_mask = (1u << SDL_CONTROLLER_AXIS_MAX) - 1;
+    desc.vendor_id = desc.product_id = vendor;
+    if (type == SDL_JOYSTICK_TYPE_GAMECONTROLLER) {
+      desc.button_mask = (1u << SDL_CONTROLLER_BUTTON_MAX) - 1;
+      desc.axis_mask = (1u << SDL_CONTROLLER_AXIS_MAX) - 1;
+    }
     const int index = SDL_JoystickAttachVirtualEx(&desc);
     EXPECT_GE(index, 0) << SDL_GetError();
     pads[next_pad] = SDL_JoystickOpen(index);
@@ -126,47 +130,22 @@ TEST_F(Gamepads, PadsFillTheSlotsInTheOrderTheyComeAndKeepThemWhenAnotherGoes)
 // A joystick SDL has no layout for is no pad, until SDL_GAMECONTROLLERCONFIG names its buttons.
 TEST_F(Gamepads, AnUnknownPadPlaysOnceSDL_GAMECONTROLLERCONFIGMapsIt)
 {
-  SDL_VirtualJoystickDesc desc;
-  SDL_zero(desc);
-  desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-  desc.type = SDL_JOYSTICK_TYPE_UNKNOWN;
-  desc.naxes = 2;
-  desc.nbuttons = 4;
-  desc.name = "Unknown stick";
-  desc.vendor_id = 0x1234;  // a USB pad's numbers, which its mapping names
-  desc.product_id = 0x5678;
-  auto attach_unknown = [&desc] {
-    const int index = SDL_JoystickAttachVirtualEx(&desc);
-    SDL_Joystick *joystick = SDL_JoystickOpen(index);
-    poll_gamepads();
-    return joystick;
-  };
-  auto detach = [](SDL_Joystick *joystick) {
-    const SDL_JoystickID instance = SDL_JoystickInstanceID(joystick);
-    SDL_JoystickClose(joystick);
-    for (int index = 0; index < SDL_NumJoysticks(); index++)
-      if (SDL_JoystickGetDeviceInstanceID(index) == instance) SDL_JoystickDetachVirtual(index);
-    poll_gamepads();
-  };
-
-  SDL_Joystick *unknown = attach_unknown();
+  constexpr Uint16 USB_NUMBERS = 0x1234;  // which its mapping names
+  int unknown = plug(SDL_JOYSTICK_TYPE_UNKNOWN, USB_NUMBERS);
   EXPECT_FALSE(pad_reading(0).connected);
   char guid[33];
-  SDL_JoystickGetGUIDString(SDL_JoystickGetGUID(unknown), guid, sizeof guid);
-  detach(unknown);
+  SDL_JoystickGetGUIDString(SDL_JoystickGetGUID(pads[unknown]), guid, sizeof guid);
+  unplug(unknown);
 
   // Its third button is A here.
-  const std::string mapping = std::string(guid) + ",Unknown stick,a:b2,leftx:a0,lefty:a1,";
-  setenv("SDL_GAMECONTROLLERCONFIG", mapping.c_str(), 1);
+  setenv("SDL_GAMECONTROLLERCONFIG", (std::string(guid) + ",Unknown,a:b2,leftx:a0,lefty:a1,").c_str(), 1);
   stop_gamepads();
   start_gamepads();
   unsetenv("SDL_GAMECONTROLLERCONFIG");
-  unknown = attach_unknown();
-  SDL_JoystickSetVirtualButton(unknown, 2, 1);
-  poll_gamepads();
+  unknown = plug(SDL_JOYSTICK_TYPE_UNKNOWN, USB_NUMBERS);
+  press(unknown, SDL_CONTROLLER_BUTTON_X, true);  // the joystick's third button
   EXPECT_TRUE(pad_reading(0).connected);
   EXPECT_TRUE(pad_reading(0).buttons[PAD_A]);
-  detach(unknown);
 }
 
 TEST_F(Gamepads, TheLayoutFeedsOnlyItsOwnPlayersActionsAndHisKeysStayLive)
