@@ -57,10 +57,13 @@ install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${KORVANTA_CHANGELOG}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/korvanta)
 
 # Debian builds its packages hardened: the library functions check the sizes they can know,
-# and the program's relocations are resolved at start and then made read-only. (Fortifying
-# needs optimisation, which the sanitizers' Debug build goes without.)
-target_compile_definitions(korvanta_game PRIVATE $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
-target_compile_definitions(korvanta PRIVATE $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+# and the program's relocations are resolved at start and then made read-only. Fortifying
+# needs optimisation, and is left to AddressSanitizer where that checks the same calls.
+if(NOT KORVANTA_SANITIZE)
+  set(KORVANTA_FORTIFY $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+  target_compile_definitions(korvanta_game PRIVATE ${KORVANTA_FORTIFY})
+  target_compile_definitions(korvanta PRIVATE ${KORVANTA_FORTIFY})
+endif()
 target_link_options(korvanta PRIVATE LINKER:-z,relro,-z,now)
 
 # `cpack` in the build folder makes the Debian package. Its Depends are read from the libraries
