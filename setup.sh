@@ -18,7 +18,8 @@ esac
 
 build_packages=(build-essential cmake pkg-config liballegro4-dev libsdl2-dev freepats libfreetype-dev
                 fonts-dejavu-core zlib1g-dev libgtest-dev libbenchmark-dev)
-test_packages=(xvfb xdotool x11-apps x11-utils imagemagick dpkg-dev file)
+test_packages=(xvfb xdotool x11-apps x11-utils imagemagick dpkg-dev file lintian
+               desktop-file-utils appstream)
 packages=("${build_packages[@]}")
 [ "$mode" = test ] && packages+=("${test_packages[@]}")
 # libFuzzer's runtime is only recommended by clang, and recommendations are not installed.

@@ -11,7 +11,9 @@
 namespace {
 
 const char RESOURCE_FILE[] = "korvanta.dat";
-const char PATCH_SET_FILE[] = "patches.dat";
+// Installed, the music plays from the freepats package: this index in the data folder names
+// its patches where freepats keeps them.
+const char INSTRUMENT_INDEX_FILE[] = "freepats.cfg";
 
 // Until the game finds itself installed, both stay as they are: the working directory's file
 // and the library's own search for patches.dat, which looks beside the executable.
@@ -82,7 +84,7 @@ bool settle_in_data_folders()
     return false;
   }
   resource_path = data_folder + "/" + RESOURCE_FILE;
-  patch_set_path = data_folder + "/" + PATCH_SET_FILE;
+  patch_set_path = data_folder + "/" + INSTRUMENT_INDEX_FILE;
   return true;
 }
 
@@ -90,6 +92,11 @@ const std::string &resource_file_path() { return resource_path; }
 
 void choose_patch_set()
 {
-  // A path with a folder in it is taken as it stands by the library's patch search.
-  if (!patch_set_path.empty()) set_config_string("sound", "patches", patch_set_path.c_str());
+  if (patch_set_path.empty()) return;
+  // An override rather than set_config_string: the library writes its configuration back
+  // beside the executable when it shuts down, which would leave an allegro.cfg in the
+  // install's program folder (or fail there for want of rights). The override is kept in
+  // memory only, and still lets a user's own allegro.cfg set everything else.
+  const std::string settings = "[sound]\npatches = " + patch_set_path + "\n";
+  override_config_data(settings.c_str(), static_cast<int>(settings.size()));
 }

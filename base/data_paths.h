@@ -1,8 +1,9 @@
 // Where the game's files live. Run from its build folder, or from any folder that holds
 // korvanta.dat, the game reads and writes everything in the working directory. Installed, it
-// reads korvanta.dat and patches.dat from the install's data folder, which it finds from where
-// its own executable lies, and keeps the controls and the high scores in the user's own data
-// folder, made on the first start, so that they land where the user may write.
+// reads korvanta.dat from the install's data folder, which it finds from where its own
+// executable lies, plays its music with the instruments of Debian's freepats package (listed
+// by an index in that folder), and keeps the controls and the high scores in the user's own
+// data folder, made on the first start, so that they land where the user may write.
 #pragma once
 
 #include <string>
@@ -15,9 +16,9 @@ bool settle_in_data_folders();
 // The resource file to load: "korvanta.dat" in the working directory, or the installed one.
 const std::string &resource_file_path();
 
-// Installed, tells the library's MIDI player where the installed patch set lies; from the
-// build folder it finds patches.dat beside the executable on its own. Call after allegro_init
-// and before install_sound.
+// Installed, tells the library's MIDI player to take its instruments from freepats through
+// the installed index; from the build folder it finds patches.dat beside the executable on its
+// own. Call after allegro_init and before install_sound.
 void choose_patch_set();
 
 // --- The rules, apart from the process's environment ---
