@@ -2,13 +2,13 @@
 
 #include <allegro.h>
 
-#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "base/display.h"
 #include "base/global_bitmaps.h"
+#include "base/leave_request.h"
 #include "base/platform.h"
 #include "base/resources.h"
 #include "board/board.h"
@@ -32,9 +32,6 @@ namespace {
 
 constexpr int TOGGLE_KEY_THRESHOLD = 30;     // F1 and F2
 constexpr int DIFFICULTY_KEY_THRESHOLD = 20; // F3
-
-// Set from the library's window thread; read by the loop.
-std::atomic<bool> close_flag{false};
 
 bool nobody_plays()
 {
@@ -100,10 +97,6 @@ void run_play_step()
 
 }  // namespace
 
-void request_close() { close_flag = true; }
-bool close_requested() { return close_flag; }
-void clear_close_request() { close_flag = false; }
-
 void enter_main_loop()
 {
   difficulty = 1;
@@ -161,7 +154,7 @@ bool ask_quit_question()
   platform.rest(200);
   platform.clear_keybuf();
   for (;;) {
-    if (key[KEY_Y] || key[KEY_Z] || close_requested()) return true;
+    if (key[KEY_Y] || key[KEY_Z] || leave_requested()) return true;
     if (key[KEY_N]) return false;
     platform.rest(1);  // the key array is filled by the library's input thread
   }
@@ -169,9 +162,9 @@ bool ask_quit_question()
 
 bool run_main_loop_pass()
 {
+  if (leave_requested()) return false;
   handle_function_keys();
   run_player_steps();
-  if (close_requested()) return false;
   if (key[KEY_ESC] && ask_quit_question()) return false;
   run_frame();
   return true;

@@ -6,10 +6,10 @@
 
 #include "base/display.h"
 #include "base/global_bitmaps.h"
+#include "base/leave_request.h"
 #include "base/platform.h"
 #include "base/resources.h"
 #include "control/settings_screen.h"
-#include "shell/main_loop.h"
 #include "shell/title_demo.h"
 
 namespace {
@@ -71,7 +71,7 @@ void reveal(TitleScreen &title)
     int &fade = title.fade[region];
     if (platform.keypressed()) fade = HURRIED_FADE;
     title.intro_done = true;
-    while (fade != 0) {
+    while (fade != 0 && !leave_requested()) {
       draw_reveal_step(title);
       fade = std::max(fade - FADE_STEP, 0);
       platform.rest(STEP_MS);
@@ -90,10 +90,11 @@ void show_title_again()
 
 TitleChoice run_menu_pass(TitleScreen &title)
 {
+  if (leave_requested()) return TITLE_LEAVE;
   if (any_input()) title.idle_ms = 0;
   if (title.idle_ms >= DEMO_AFTER_MS) {
     run_title_demo();
-    if (close_requested()) return TITLE_LEAVE;
+    if (leave_requested()) return TITLE_LEAVE;
     title.idle_ms = 0;
     show_title_again();
   }
