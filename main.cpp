@@ -6,6 +6,7 @@
 
 #include "base/command_line.h"
 #include "base/data_paths.h"
+#include "base/display_loss.h"
 #include "base/global_bitmaps.h"
 #include "base/leave_request.h"
 #include "base/platform.h"
@@ -42,6 +43,8 @@ int main(int argc, char *argv[])
   // by a signal or by the players, the game has ended as they wanted: the exit code is 0.
   if (!leave_signal()) show_goodbye_screen();
 
+  // The library closes the window on its way out.
+  stop_watching_game_window();
   destroy_global_bitmaps();
   unload_datafile(game_data);
   game_data = nullptr;

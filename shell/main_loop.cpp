@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "base/display.h"
+#include "base/display_loss.h"
 #include "base/global_bitmaps.h"
 #include "base/leave_request.h"
 #include "base/platform.h"
@@ -50,8 +51,10 @@ void toggle_music()
 // Switches between full screen (640 x 480) and the window (stretched by its factor). When the
 // other mode cannot be had, the game goes back to the mode it had, and failing that to the
 // smallest window: it never goes on without a screen. The new screen shows the background.
+// The library closes the old window itself, which must not pass for a window lost.
 void toggle_screen_mode()
 {
+  stop_watching_game_window();
   if (set_display_mode(!windowed, window_scale)) {
     windowed = !windowed;
   } else if (!set_display_mode(windowed, window_scale)) {
@@ -61,6 +64,7 @@ void toggle_screen_mode()
     }
     windowed = true;
   }
+  watch_game_window();
   select_font_palette();
   draw_sprite(game_screen, item_bitmap(ITEM_BACKGROUND), 0, 0);
   present_screen();

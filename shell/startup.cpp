@@ -6,6 +6,7 @@
 #include "base/clock.h"
 #include "base/data_paths.h"
 #include "base/display.h"
+#include "base/display_loss.h"
 #include "base/global_bitmaps.h"
 #include "base/leave_request.h"
 #include "base/platform.h"
@@ -54,6 +55,7 @@ bool initialise_game()
 {
   // Before the library starts: its shutdown puts back the handlers it found.
   catch_leave_signals();
+  end_game_on_lost_display();
   // Without a display the library cannot start, and any later call would crash.
   if (allegro_init() != 0) {
     fprintf(stderr, "Korvanta cannot start: %s\n(Is there a display? DISPLAY is %s.)\n",
@@ -98,6 +100,7 @@ bool initialise_game()
   }
 
   take_fonts();
+  watch_game_window();
   return false;
 }
 
