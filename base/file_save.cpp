@@ -1,13 +1,39 @@
 #include "base/file_save.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
+
+// The rename needs only the folder's permission, not the file's, and root needs neither: left
+// to itself it would replace a file its owner made read-only on purpose.
+bool made_read_only(const char *path)
+{
+  struct stat status;
+  return stat(path, &status) == 0 && (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
+// The game saves the same files again and again; each is named once. A file is known by its
+// whole path, so that the same name in another folder is another file.
+void say_left_alone(const char *path)
+{
+  static std::vector<std::string> named;
+  std::string whole = path;
+  if (whole[0] != '/') {
+    char folder[4096];
+    if (getcwd(folder, sizeof folder)) whole = std::string(folder) + "/" + whole;
+  }
+  if (std::find(named.begin(), named.end(), whole) != named.end()) return;
+  named.push_back(whole);
+  fprintf(stderr, "Korvanta did not save %s: the file is read-only, and stays as it is.\n", path);
+}
 
 // The bytes must be on the disk before the rename makes them the file.
 bool flush_to_disk(const char *path)
@@ -34,6 +60,10 @@ void flush_folder_of(const std::string &path)
 
 bool save_file_safely(const char *path, bool (*write)(PACKFILE *file))
 {
+  if (made_read_only(path)) {
+    say_left_alone(path);
+    return false;
+  }
   const std::string temporary = std::string(path) + ".new";
   PACKFILE *file = pack_fopen(temporary.c_str(), F_WRITE);
   if (!file) return false;

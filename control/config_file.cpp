@@ -4,6 +4,7 @@
 
 #include "base/display.h"
 #include "base/file_save.h"
+#include "base/leave_request.h"
 #include "base/platform.h"
 #include "base/resources.h"
 #include "control/bindings.h"
@@ -71,7 +72,8 @@ ConfigReading read_config_file()
 // over it with its first frame. readkey would block on the library's own keyboard buffer, so
 // the wait polls the platform in 1 ms rests and then empties the buffer, which takes the key
 // just as readkey would. A key pressed while the game was still loading is dropped first, so
-// that it cannot dismiss the notice before it could be read.
+// that it cannot dismiss the notice before it could be read. A request to leave the game ends
+// the wait too, and the title screen then leaves at once.
 void show_version_notice()
 {
   for (int line = 0; line < 3; line++)
@@ -79,7 +81,7 @@ void show_version_notice()
                       NOTICE_TOP + NOTICE_LINE_STEP * line, makecol(255, 255, 255), -1);
   present_screen();
   platform.clear_keybuf();
-  while (!platform.keypressed()) platform.rest(1);
+  while (!platform.keypressed() && !leave_requested()) platform.rest(1);
   platform.clear_keybuf();
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/display.h"
 #include "base/global_bitmaps.h"
+#include "base/leave_request.h"
 #include "base/platform.h"
 #include "base/resources.h"
 #include "control/bindings.h"
@@ -329,7 +330,8 @@ bool run_settings_pass(SettingsScreen &settings)
   platform.rest(PASS_MS);
   blit(settings.settings_buffer, game_screen, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
   present_screen();
-  return !settings.leaving;
+  // Asked to leave the game, the screen closes as at ESC, saving what was set.
+  return !settings.leaving && !leave_requested();
 }
 
 void close_settings_screen(SettingsScreen &settings)

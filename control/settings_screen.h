@@ -37,7 +37,8 @@ struct SettingsScreen {
 
 // Takes the devices from the bindings and makes the buffer.
 void open_settings_screen(SettingsScreen &settings);
-// One pass of the loop: draw, take input, present. False once the user has left.
+// One pass of the loop: draw, take input, present. False once the user has left, or the game
+// is asked to leave.
 bool run_settings_pass(SettingsScreen &settings);
 // Saves the bindings and gives the buffer back.
 void close_settings_screen(SettingsScreen &settings);

@@ -7,8 +7,10 @@
 
 #include "base/command_line.h"
 #include "base/data_paths.h"
+#include "base/display_loss.h"
 #include "base/gamepads.h"
 #include "base/global_bitmaps.h"
+#include "base/leave_request.h"
 #include "base/platform.h"
 #include "base/resource_check.h"
 #include "base/resources.h"
@@ -41,8 +43,12 @@ int run_korvanta(int argc, char *argv[])
   load_high_scores();
   if (run_title_screen()) run_main_loop();
 
-  show_goodbye_screen();
+  // A session that is ending (a logout, a shutdown) is not kept waiting for a goodbye. Asked
+  // by a signal or by the players, the game has ended as they wanted: the exit code is 0.
+  if (!leave_signal()) show_goodbye_screen();
 
+  // The library closes the window on its way out.
+  stop_watching_game_window();
   stop_gamepads();
   destroy_global_bitmaps();
   unload_datafile(game_data);

@@ -2,14 +2,15 @@
 
 #include <allegro.h>
 
-#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "base/display.h"
+#include "base/display_loss.h"
 #include "base/gamepads.h"
 #include "base/global_bitmaps.h"
+#include "base/leave_request.h"
 #include "base/platform.h"
 #include "base/resources.h"
 #include "board/board.h"
@@ -36,9 +37,6 @@ namespace {
 constexpr int TOGGLE_KEY_THRESHOLD = 30;     // F1 and F2
 constexpr int DIFFICULTY_KEY_THRESHOLD = 20; // F3
 
-// Set from the library's window thread; read by the loop.
-std::atomic<bool> close_flag{false};
-
 bool nobody_plays()
 {
   for (const PlayerSlot &slot : player_slots)
@@ -56,8 +54,10 @@ void toggle_music()
 // Switches between full screen (640 x 480) and the window (stretched by its factor). When the
 // other mode cannot be had, the game goes back to the mode it had, and failing that to the
 // smallest window: it never goes on without a screen. The new screen shows the background.
+// The library closes the old window itself, which must not pass for a window lost.
 void toggle_screen_mode()
 {
+  stop_watching_game_window();
   if (set_display_mode(!windowed, window_scale)) {
     windowed = !windowed;
   } else if (!set_display_mode(windowed, window_scale)) {
@@ -67,6 +67,7 @@ void toggle_screen_mode()
     }
     windowed = true;
   }
+  watch_game_window();
   select_font_palette();
   draw_sprite(game_screen, item_bitmap(ITEM_BACKGROUND), 0, 0);
   present_screen();
@@ -102,10 +103,6 @@ void run_play_step()
 }
 
 }  // namespace
-
-void request_close() { close_flag = true; }
-bool close_requested() { return close_flag; }
-void clear_close_request() { close_flag = false; }
 
 void enter_main_loop()
 {
@@ -164,7 +161,7 @@ bool ask_quit_question()
   platform.rest(200);
   platform.clear_keybuf();
   for (;;) {
-    if (key[KEY_Y] || key[KEY_Z] || close_requested()) return true;
+    if (key[KEY_Y] || key[KEY_Z] || leave_requested()) return true;
     if (key[KEY_N]) return false;
     platform.rest(1);  // the key array is filled by the library's input thread
   }
@@ -172,11 +169,11 @@ bool ask_quit_question()
 
 bool run_main_loop_pass()
 {
+  if (leave_requested()) return false;
   poll_gamepads();
   watch_lost_pads();
   handle_function_keys();
   run_player_steps();
-  if (close_requested()) return false;
   if (key[KEY_ESC] && ask_quit_question()) return false;
   run_frame();
   return true;

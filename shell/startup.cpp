@@ -6,7 +6,9 @@
 #include "base/clock.h"
 #include "base/data_paths.h"
 #include "base/display.h"
+#include "base/display_loss.h"
 #include "base/global_bitmaps.h"
+#include "base/leave_request.h"
 #include "base/platform.h"
 #include "base/resources.h"
 #include "shell/main_loop.h"
@@ -51,6 +53,9 @@ void report_fatal(const char *format, ...)
 
 bool initialise_game()
 {
+  // Before the library starts: its shutdown puts back the handlers it found.
+  catch_leave_signals();
+  end_game_on_lost_display();
   // Without a display the library cannot start, and any later call would crash.
   if (allegro_init() != 0) {
     fprintf(stderr, "Korvanta cannot start: %s\n(Is there a display? DISPLAY is %s.)\n",
@@ -58,6 +63,7 @@ bool initialise_game()
             getenv("DISPLAY") ? getenv("DISPLAY") : "not set");
     return true;
   }
+  catch_leave_signals();  // the library has put its own in place of two of them
   install_timer();
   install_keyboard();
   install_mouse();
@@ -94,11 +100,14 @@ bool initialise_game()
   }
 
   take_fonts();
+  watch_game_window();
   return false;
 }
 
 void show_goodbye_screen()
 {
+  // The close button that ended the game has had its answer; another click ends this screen.
+  clear_close_request();
   clear_bitmap(game_screen);
   textout_centre_ex(game_screen, font_messages, "Thank you for playing!", 320, 200,
                     makecol(255, 255, 255), -1);
@@ -108,5 +117,5 @@ void show_goodbye_screen()
   platform.rest(500);
   platform.clear_keybuf();
   // Poll in 1 ms steps rather than spinning.
-  while (tick_counter <= 1999 && !platform.keypressed()) platform.rest(1);
+  while (tick_counter <= 1999 && !platform.keypressed() && !leave_requested()) platform.rest(1);
 }

@@ -4,6 +4,7 @@
 
 #include "base/clock.h"
 #include "base/global_bitmaps.h"
+#include "base/leave_request.h"
 #include "base/platform.h"
 #include "base/resources.h"
 #include "base/text.h"
@@ -56,7 +57,7 @@ void run_title_demo()
   const ControlBindings kept[2] = {control_bindings[0], control_bindings[1]};
   platform.clear_keybuf();
   start_demo_game();
-  while (!any_input() && !close_requested()) {
+  while (!any_input() && !leave_requested()) {
     poll_gamepads();
     if (both_in_menu()) start_demo_game();
     run_player_steps();
@@ -66,7 +67,7 @@ void run_title_demo()
   control_bindings[0] = kept[0];
   control_bindings[1] = kept[1];
   // The key that ended the demo does nothing on the title menu.
-  while (any_input() && !close_requested()) {
+  while (any_input() && !leave_requested()) {
     platform.clear_keybuf();
     platform.rest(10);
     poll_gamepads();

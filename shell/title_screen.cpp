@@ -5,14 +5,14 @@
 #include <algorithm>
 
 #include "base/display.h"
+#include "base/gamepads.h"
 #include "base/global_bitmaps.h"
+#include "base/leave_request.h"
 #include "base/platform.h"
 #include "base/resources.h"
-#include "base/gamepads.h"
 #include "control/bindings.h"
 #include "control/gamepad_layout.h"
 #include "control/settings_screen.h"
-#include "shell/main_loop.h"
 #include "shell/title_demo.h"
 
 namespace {
@@ -74,7 +74,7 @@ void reveal(TitleScreen &title)
     int &fade = title.fade[region];
     if (platform.keypressed()) fade = HURRIED_FADE;
     title.intro_done = true;
-    while (fade != 0) {
+    while (fade != 0 && !leave_requested()) {
       draw_reveal_step(title);
       fade = std::max(fade - FADE_STEP, 0);
       platform.rest(STEP_MS);
@@ -99,7 +99,7 @@ bool menu_choice_asked() { return key[KEY_ENTER] || any_pad_asks(ACTION_DRAG_BLO
 // until it is let go.
 void wait_for_pads_released()
 {
-  while (any_pad_asks(ACTION_DRAG_BLOCK) && !close_requested()) {
+  while (any_pad_asks(ACTION_DRAG_BLOCK) && !leave_requested()) {
     platform.rest(STEP_MS);
     poll_gamepads();
   }
@@ -107,11 +107,12 @@ void wait_for_pads_released()
 
 TitleChoice run_menu_pass(TitleScreen &title)
 {
+  if (leave_requested()) return TITLE_LEAVE;
   poll_gamepads();
   if (any_input()) title.idle_ms = 0;
   if (title.idle_ms >= DEMO_AFTER_MS) {
     run_title_demo();
-    if (close_requested()) return TITLE_LEAVE;
+    if (leave_requested()) return TITLE_LEAVE;
     title.idle_ms = 0;
     show_title_again();
   }

@@ -18,7 +18,8 @@ chmod +x "$WORK/bin/xmessage"
 cleanup() {
   if [ -n "${GAME_PID:-}" ]; then
     kill "$GAME_PID" 2>/dev/null
-    # The library's signal handler can hang on the way out; a hung game is killed outright.
+    # SIGTERM ends the game at its next frame; one still running 2 s later is hung, and
+    # killed outright.
     for _ in $(seq 20); do kill -0 "$GAME_PID" 2>/dev/null || break; sleep 0.1; done
     kill -9 "$GAME_PID" 2>/dev/null
   fi

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 
+#include "base/leave_request.h"
 #include "control/bindings.h"
 #include "shell/main_loop.h"
 #include "state/game_state.h"
