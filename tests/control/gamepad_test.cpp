@@ -239,8 +239,7 @@ TEST_F(Gamepads, APadPulledOutPausesOnlyItsPlayersGameUntilItIsBack)
   EXPECT_EQ(player_slots[1].state, STATE_PLAYING);
   press(back, SDL_CONTROLLER_BUTTON_START, false);
 
-  // A pad lost during the count-in pauses the game as soon as play begins; a player who only
-  // chose a pad and never plugged one in plays on with his keys.
+  // A pad lost during the count-in pauses the game as soon as play begins.
   player_slots[0].state = STATE_LEVEL_START;
   unplug(first);
   frame(0);
