@@ -3,6 +3,7 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 #include <cstring>
+#include <utility>
 
 #include "control/bindings.h"
 #include "tests/support/headless.h"
@@ -25,5 +26,35 @@ TEST(ControlBindings, KeysWorkOnAnyDeviceAndDamagedValuesAreSafe)
     EXPECT_FALSE(action_key_down(0, ACTION_MOVE_UP)) << code;
   }
   reset_fake_platform();
+  reset_control_bindings();
+}
+
+// The help pages and hints name keys as their caps do, and a player's device as he uses it.
+TEST(ControlBindings, FriendlyNamesReadLikeTheKeysAndFollowTheDevice)
+{
+  reset_control_bindings();
+  const std::pair<int, const char *> caps[] = {
+      {KEY_PGDN, "Page Down"},   {KEY_DEL, "Delete"},          {KEY_1, "1"},
+      {KEY_A, "A"},              {KEY_LEFT, "cursor left"},    {KEY_ENTER_PAD, "keypad Enter"},
+      {KEY_LSHIFT, "left Shift"}, {KEY_CAPSLOCK, "Caps Lock"}, {0, "???"},
+      {KEY_MAX, "???"},          {-1, "???"}};
+  for (const auto &[code, name] : caps) EXPECT_STREQ(friendly_key_name(code), name) << code;
+  // Every key a player can bind has a plain name, never the library's.
+  for (int code = 1; code < KEY_MAX; code++) {
+    if (code >= KEY_UNKNOWN1 && code <= KEY_UNKNOWN8) continue;
+    EXPECT_STRNE(friendly_key_name(code), "???") << key_name(code);
+  }
+
+  // A mouse moves with the pointer and has a gesture or falls back on the key; a pad has its
+  // buttons; the computer's stored keys are still named.
+  control_bindings[0].device = DEVICE_MOUSE1;
+  EXPECT_STREQ(friendly_input_name(0, ACTION_MOVE_DOWN), "pointer");
+  EXPECT_STREQ(friendly_input_name(0, ACTION_DRAG_BLOCK), "left button");
+  EXPECT_STREQ(friendly_input_name(0, ACTION_TURN_RIGHT), "3") << "mouse1 has no gesture for it";
+  control_bindings[1].device = DEVICE_GAMEPAD1;
+  EXPECT_STREQ(friendly_input_name(1, ACTION_TURN_LEFT), "X or LB");
+  control_bindings[1].device = DEVICE_COMPUTER_HARD;
+  EXPECT_STREQ(friendly_input_name(1, ACTION_PAUSE), "Page Up");
+  EXPECT_STREQ(friendly_input_name(2, ACTION_PAUSE), "???");
   reset_control_bindings();
 }
