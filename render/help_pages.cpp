@@ -177,7 +177,7 @@ void draw_controls_page(BITMAP *target, const HelpControls &controls, int)
 {
   for (int player = 0; player < 2; player++)
     draw_controls_column(target, PAGE_LEFT + 290 * player, player, controls.players[player]);
-  int y = print_section(target, 246, "drag",
+  int y = print_section(target, 256, "drag",
                         "Hold it while moving sideways to slide the tile into the empty cell "
                         "beside it. It also confirms in the menus and saves your name in the "
                         "high-score table.");

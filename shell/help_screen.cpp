@@ -9,6 +9,7 @@
 #include "control/gamepad_layout.h"
 #include "control/player_actions.h"
 #include "shell/main_loop.h"
+#include "shell/prerender.h"
 
 namespace {
 
@@ -19,9 +20,8 @@ static_assert(HELP_CONTROL_ROWS == ACTION_COUNT, "the controls page has a row fo
 
 const char *controls_note(int player)
 {
-  if (is_computer(player)) return "The computer plays this board; these keys wait for a person.";
-  if (gamepad_slot(player) >= 0) return "The keys of the keyboard work as well.";
-  if (uses_mouse(player)) return "The pointer moves the cursor; the keys work as well.";
+  if (is_computer(player)) return "The computer plays; these keys rest.";
+  if (gamepad_slot(player) >= 0 || uses_mouse(player)) return "His keys work as well.";
   return "";
 }
 
@@ -87,6 +87,8 @@ void open_help_screen(HelpScreen &help)
   help.covered = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
   help.page_buffer = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
   blit(game_screen, help.covered, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+  // On the title, before any game, the tile and lamp pictures are not cut out yet.
+  prerender_sprites();
   poll_gamepads();
   help.turned_back = back_asked();
   help.turned_on = on_asked();
