@@ -154,9 +154,6 @@ TEST_F(JoinMenu, AnIdleMenuNamesItsConfirmKeyUnderTheRefusalAndNeverWithIt)
   char line[64];
   format_join_hint(0, line, sizeof line);
   EXPECT_STREQ(line, "press Space to choose");
-  control_bindings[1].device = DEVICE_MOUSE3;
-  format_join_hint(1, line, sizeof line);
-  EXPECT_STREQ(line, "press left button to choose");
 
   clear_bitmap(back_buffer);
   step(0, JOIN_HINT_AFTER_FRAMES - 1);
