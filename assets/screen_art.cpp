@@ -200,9 +200,8 @@ void make_game_over(ItemOutput &out)
   draw_text(picture, "enter your name", 81, 75, 10, text_colour(), ALIGN_CENTRE);
   recessed_panel(picture, 28, 88, 134, 100, palette::inset.colour());
 
+  // The foot's plate is left bare: the game writes on it which of the player's keys do what.
   board_plate(picture, 0, 104, 161, 145, 3, 22);
-  glowing_text(picture, "up/down: letter", 81, 109, 11, text_colour(), accent_colour(), CENTRED);
-  glowing_text(picture, "drag key: next", 81, 125, 11, text_colour(), accent_colour(), CENTRED);
   out.picture(ITEM_GAME_OVER, picture);
 }
 

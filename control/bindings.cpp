@@ -2,6 +2,10 @@
 
 #include <allegro.h>
 
+#include <cstring>
+
+#include "control/gamepad_layout.h"
+
 ControlBindings control_bindings[2];
 
 const int DEFAULT_CONTROL_KEYS[2][ACTION_COUNT] = {
@@ -69,7 +73,55 @@ static_assert(FIRST_LIBRARY_NAMED_KEY + sizeof LIBRARY_KEY_NAMES / sizeof *LIBRA
                   KEY_MAX,
               "the library's own names reach up to its last key");
 
+// The names on the keys' caps, or what a newcomer calls a key without one. Codes no key has
+// are missing, and so are the library's spare codes.
+struct FriendlyKeyName {
+  int code;
+  const char *name;
+};
+constexpr FriendlyKeyName FRIENDLY_KEY_NAMES[] = {
+    {KEY_A, "A"}, {KEY_B, "B"}, {KEY_C, "C"}, {KEY_D, "D"}, {KEY_E, "E"}, {KEY_F, "F"},
+    {KEY_G, "G"}, {KEY_H, "H"}, {KEY_I, "I"}, {KEY_J, "J"}, {KEY_K, "K"}, {KEY_L, "L"},
+    {KEY_M, "M"}, {KEY_N, "N"}, {KEY_O, "O"}, {KEY_P, "P"}, {KEY_Q, "Q"}, {KEY_R, "R"},
+    {KEY_S, "S"}, {KEY_T, "T"}, {KEY_U, "U"}, {KEY_V, "V"}, {KEY_W, "W"}, {KEY_X, "X"},
+    {KEY_Y, "Y"}, {KEY_Z, "Z"},
+    {KEY_0, "0"}, {KEY_1, "1"}, {KEY_2, "2"}, {KEY_3, "3"}, {KEY_4, "4"},
+    {KEY_5, "5"}, {KEY_6, "6"}, {KEY_7, "7"}, {KEY_8, "8"}, {KEY_9, "9"},
+    {KEY_0_PAD, "keypad 0"}, {KEY_1_PAD, "keypad 1"}, {KEY_2_PAD, "keypad 2"},
+    {KEY_3_PAD, "keypad 3"}, {KEY_4_PAD, "keypad 4"}, {KEY_5_PAD, "keypad 5"},
+    {KEY_6_PAD, "keypad 6"}, {KEY_7_PAD, "keypad 7"}, {KEY_8_PAD, "keypad 8"},
+    {KEY_9_PAD, "keypad 9"},
+    {KEY_F1, "F1"}, {KEY_F2, "F2"}, {KEY_F3, "F3"}, {KEY_F4, "F4"}, {KEY_F5, "F5"},
+    {KEY_F6, "F6"}, {KEY_F7, "F7"}, {KEY_F8, "F8"}, {KEY_F9, "F9"}, {KEY_F10, "F10"},
+    {KEY_F11, "F11"}, {KEY_F12, "F12"},
+    {KEY_ESC, "Esc"}, {KEY_TILDE, "`"}, {KEY_MINUS, "-"}, {KEY_EQUALS, "="},
+    {KEY_BACKSPACE, "Backspace"}, {KEY_TAB, "Tab"}, {KEY_OPENBRACE, "["},
+    {KEY_CLOSEBRACE, "]"}, {KEY_ENTER, "Enter"}, {KEY_COLON, ";"}, {KEY_QUOTE, "'"},
+    {KEY_BACKSLASH, "\\"}, {KEY_BACKSLASH2, "<"}, {KEY_COMMA, ","}, {KEY_STOP, "."},
+    {KEY_SLASH, "/"}, {KEY_SPACE, "Space"}, {KEY_INSERT, "Insert"}, {KEY_DEL, "Delete"},
+    {KEY_HOME, "Home"}, {KEY_END, "End"}, {KEY_PGUP, "Page Up"}, {KEY_PGDN, "Page Down"},
+    {KEY_LEFT, "cursor left"}, {KEY_RIGHT, "cursor right"}, {KEY_UP, "cursor up"},
+    {KEY_DOWN, "cursor down"},
+    {KEY_SLASH_PAD, "keypad /"}, {KEY_ASTERISK, "keypad *"}, {KEY_MINUS_PAD, "keypad -"},
+    {KEY_PLUS_PAD, "keypad +"}, {KEY_DEL_PAD, "keypad Del"}, {KEY_ENTER_PAD, "keypad Enter"},
+    {KEY_EQUALS_PAD, "keypad ="},
+    {KEY_PRTSCR, "Print Screen"}, {KEY_PAUSE, "Pause"}, {KEY_ABNT_C1, "/"}, {KEY_YEN, "Yen"},
+    {KEY_KANA, "Kana"}, {KEY_CONVERT, "Convert"}, {KEY_NOCONVERT, "No Convert"},
+    {KEY_AT, "@"}, {KEY_CIRCUMFLEX, "^"}, {KEY_COLON2, ":"}, {KEY_KANJI, "Kanji"},
+    {KEY_BACKQUOTE, "`"}, {KEY_SEMICOLON, ";"}, {KEY_COMMAND, "Command"},
+    {KEY_LSHIFT, "left Shift"}, {KEY_RSHIFT, "right Shift"}, {KEY_LCONTROL, "left Ctrl"},
+    {KEY_RCONTROL, "right Ctrl"}, {KEY_ALT, "Alt"}, {KEY_ALTGR, "AltGr"},
+    {KEY_LWIN, "left Windows"}, {KEY_RWIN, "right Windows"}, {KEY_MENU, "Menu"},
+    {KEY_SCRLOCK, "Scroll Lock"}, {KEY_NUMLOCK, "Num Lock"}, {KEY_CAPSLOCK, "Caps Lock"},
+};
+
+// A mouse layout moves the cursor with the pointer, which its table shows as no gesture.
+constexpr const char *POINTER = "pointer";
+constexpr const char *NO_GESTURE = "---";
+
 bool is_player(int player) { return player == 0 || player == 1; }
+
+bool is_move(int action) { return action >= ACTION_MOVE_LEFT && action <= ACTION_MOVE_DOWN; }
 
 }  // namespace
 
@@ -144,6 +196,27 @@ const char *binding_label(int player, int action)
     return mouse_action_label(control_bindings[player].device, action);
   if (action < 0 || action >= ACTION_COUNT) return UNNAMED_KEY;
   return key_name(control_bindings[player].keys[action]);
+}
+
+const char *friendly_key_name(int key_code)
+{
+  for (const FriendlyKeyName &entry : FRIENDLY_KEY_NAMES)
+    if (entry.code == key_code) return entry.name;
+  return UNNAMED_KEY;
+}
+
+// A pad player's keys and a mouse player's keys work too; the words name what his device
+// is for, and his key only where the device has nothing for the action.
+const char *friendly_input_name(int player, int action)
+{
+  if (!is_player(player) || action < 0 || action >= ACTION_COUNT) return UNNAMED_KEY;
+  if (gamepad_slot(player) >= 0) return pad_action_label(action);
+  if (uses_mouse(player) && is_move(action)) return POINTER;
+  if (uses_mouse(player)) {
+    const char *gesture = mouse_action_label(control_bindings[player].device, action);
+    if (strcmp(gesture, NO_GESTURE) != 0) return gesture;
+  }
+  return friendly_key_name(control_bindings[player].keys[action]);
 }
 
 // Codes outside the library's key array are never down: they are never read from it.

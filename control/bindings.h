@@ -1,5 +1,5 @@
-// Each player's control device and eight bound keys, their defaults, and the names through
-// which the settings screen shows them.
+// Each player's control device and eight bound keys, their defaults, the names through which
+// the settings screen shows them, and the plainer names the help pages and hints use.
 #pragma once
 
 enum ControlDevice {
@@ -53,6 +53,14 @@ const char *action_label(int action);
 // What the settings screen shows beside a player's action: his mouse gesture for actions 0..6
 // on a mouse layout, otherwise the name of his key.
 const char *binding_label(int player, int action);
+
+// A key's name as a newcomer reads it on its cap: "Page Down", "Delete", "1", "A", "cursor
+// left"; "???" for a code no key has.
+const char *friendly_key_name(int key_code);
+// What the player presses for the action on his own device, in those plain words: his pad's
+// button, his mouse's gesture ("pointer" for the moves; his key where the layout has no
+// gesture), otherwise his key.
+const char *friendly_input_name(int player, int action);
 
 // Whether the player's key for the action is held down. Safe for any stored key code.
 bool action_key_down(int player, int action);

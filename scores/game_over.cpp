@@ -2,6 +2,7 @@
 
 #include <allegro.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -12,6 +13,7 @@
 #include "board/board.h"
 #include "board/player_states.h"
 #include "control/bindings.h"
+#include "control/gamepad_layout.h"
 #include "control/player_actions.h"
 #include "scores/high_scores.h"
 #include "state/game_state.h"
@@ -31,6 +33,10 @@ constexpr int PICTURE_X = 36, PICTURE_Y = 60, PICTURE_WIDTH = 162;
 constexpr int GAME_OVER_HEIGHT = 56;          // the picture alone
 constexpr int ENTRY_HEAD_HEIGHT = 103;        // the picture with the name box under it
 constexpr int ENTRY_FOOT_Y = 104, ENTRY_FOOT_HEIGHT = 42, ENTRY_FOOT_SCREEN_Y = 383;
+// The hint's three lines stand on the foot's plate inside its bezel, in the small font of the
+// name itself: the messages font's lines would not fit three high.
+constexpr int HINT_X = 81, HINT_Y = ENTRY_FOOT_SCREEN_Y + 5, HINT_LINE_STEP = 11;
+constexpr int HINT_WIDTH = 154;
 constexpr int SCORE_X = 133, SCORE_Y = 103;
 constexpr int NAME_X = 115, NAME_Y = 152, WAIT_Y = 150;
 constexpr int TABLE_X = 30, TABLE_NAME_X = 54, TABLE_Y = 175, TABLE_ROW_STEP = 20;
@@ -55,6 +61,24 @@ void show_table_then_leave(PlayerSlot &slot)
   if (slot.timer == NO_TABLE_FRAMES) return_to_join_menu(current_player, AFTER_GAME_OVER);
 }
 
+// Up and down change the letter under the cursor, left and right move it, the drag key saves.
+void draw_name_entry_hint(int x)
+{
+  // A long key name leaves out the word "name".
+  char save[48];
+  snprintf(save, sizeof save, "%s: save name", name_entry_save_input(current_player));
+  if (text_length(font, save) > HINT_WIDTH)
+    snprintf(save, sizeof save, "%s: save", name_entry_save_input(current_player));
+  // Each line over a dark copy of itself, so that it reads over the plate's traces.
+  const char *const lines[] = {"up/down: letter", "left/right: move", save};
+  const int centre_x = x + PICTURE_X + HINT_X;
+  for (int line = 0; line < 3; line++) {
+    const int y = HINT_Y + HINT_LINE_STEP * line;
+    textout_centre_ex(back_buffer, font, lines[line], centre_x + 1, y + 1, makecol(5, 14, 12), -1);
+    textout_centre_ex(back_buffer, font, lines[line], centre_x, y, makecol(230, 236, 238), -1);
+  }
+}
+
 // The name entry belongs to one player at a time; the other waits, and only inserts his row
 // once the first has confirmed, into the table as the first left it.
 void enter_table(PlayerSlot &slot)
@@ -64,6 +88,7 @@ void enter_table(PlayerSlot &slot)
   masked_blit(picture, back_buffer, 0, 0, x + PICTURE_X, PICTURE_Y, PICTURE_WIDTH, ENTRY_HEAD_HEIGHT);
   masked_blit(picture, back_buffer, 0, ENTRY_FOOT_Y, x + PICTURE_X, ENTRY_FOOT_SCREEN_Y,
               PICTURE_WIDTH, ENTRY_FOOT_HEIGHT);
+  draw_name_entry_hint(x);
 
   const int owner = current_player + 1;
   if (name_entry_owner == 0) {
@@ -165,4 +190,10 @@ void draw_high_scores()
                row.level);
     print_left(back_buffer, font_messages, x + TABLE_NAME_X, y, colour, " %s", row.name);
   }
+}
+
+const char *name_entry_save_input(int player)
+{
+  if (gamepad_slot(player) >= 0) return pad_action_label(ACTION_DRAG_BLOCK);
+  return friendly_key_name(control_bindings[player].keys[ACTION_DRAG_BLOCK]);
 }

@@ -13,3 +13,6 @@ void run_game_over();
 void run_name_entry();
 // The table in the current player's half, his new row in green.
 void draw_high_scores();
+// What saves the player's name: his pad's button, otherwise his key (the name entry reads no
+// mouse), in plain words.
+const char *name_entry_save_input(int player);

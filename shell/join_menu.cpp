@@ -2,6 +2,8 @@
 
 #include <allegro.h>
 
+#include <cstdio>
+
 #include "base/display.h"
 #include "base/global_bitmaps.h"
 #include "base/platform.h"
@@ -18,6 +20,7 @@
 
 int menu_key_guard[2];
 int refusal_timer[2];
+int menu_idle_frames[2];
 
 namespace {
 
@@ -32,6 +35,8 @@ constexpr int ENTRY_COUNT = 5;
 constexpr int MENU_KEY_THRESHOLD = 8;
 constexpr int REFUSAL_FRAMES = 60;
 constexpr int HIGH_SCORE_VIEW_LOCK = 30;
+// The idle hint stands under the refusal message's three lines (from y 330, each 14 high).
+constexpr int JOIN_HINT_Y = 386, HINT_LINE_STEP = 16;
 
 void play_step_sound(int player) { platform.play_sample(ITEM_SOUND_CLICK, 255, player_pan(player), 3000); }
 
@@ -117,13 +122,34 @@ bool confirm_entry(int player)
   return true;
 }
 
+int menu_centre_x(int player) { return PLAYER_X_STEP * player + 115; }
+
 void draw_refusal(int player)
 {
-  const int x = PLAYER_X_STEP * player + 115;
+  const int x = menu_centre_x(player);
   print_centred(back_buffer, font_messages, x, 330, makecol(250, 80, 0), "not possible");
   print_centred(back_buffer, font_messages, x, 345, makecol(255, 100, 0), "because player %d",
                 opponent_of(player) + 1);
   print_centred(back_buffer, font_messages, x, 360, makecol(250, 120, 0), "is playing");
+}
+
+// Any key or pad input of his, and for a mouse player a button or the pointer off its entry.
+bool gives_input(int player)
+{
+  for (int action = 0; action < ACTION_COUNT; action++)
+    if (person_asks(player, action)) return true;
+  return uses_mouse(player) &&
+         (mouse_b != 0 || platform.pointer_y() != join_menu_entry_y(menu_selection[player]));
+}
+
+void draw_idle_hint(int player)
+{
+  char line[64];
+  format_join_hint(player, line, sizeof line);
+  const int x = menu_centre_x(player);
+  textout_centre_ex(back_buffer, font_messages, line, x, JOIN_HINT_Y, makecol(255, 196, 76), -1);
+  textout_centre_ex(back_buffer, font_messages, "F4: how to play", x, JOIN_HINT_Y + HINT_LINE_STEP,
+                    makecol(172, 182, 194), -1);
 }
 
 }  // namespace
@@ -134,6 +160,7 @@ void run_join_menu(int player)
   if (is_computer(player)) return;
   PlayerSlot &slot = player_slots[player];
   menu_key_guard[player]++;
+  menu_idle_frames[player] = gives_input(player) ? 0 : menu_idle_frames[player] + 1;
 
   bool clicked = false;
   if (menu_key_guard[player] > MENU_KEY_THRESHOLD && uses_mouse(player))
@@ -142,6 +169,7 @@ void run_join_menu(int player)
   // After a return to the menu the keys wait out a short lock; the pointer does not.
   if (slot.timer != 0) {
     slot.timer--;
+    menu_idle_frames[player] = 0;
     return;
   }
 
@@ -157,7 +185,14 @@ void run_join_menu(int player)
   if (refusal_timer[player] != 0) {
     refusal_timer[player]--;
     draw_refusal(player);
+  } else if (menu_idle_frames[player] >= JOIN_HINT_AFTER_FRAMES) {
+    draw_idle_hint(player);
   }
+}
+
+void format_join_hint(int player, char *line, int size)
+{
+  snprintf(line, size, "press %s to choose", friendly_input_name(player, ACTION_DRAG_BLOCK));
 }
 
 // The rules set up the game; here its level panel is painted and a mouse player's pointer

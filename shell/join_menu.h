@@ -6,6 +6,14 @@
 
 extern int menu_key_guard[2];   // frames since the last handled menu input
 extern int refusal_timer[2];    // frames left to show the refusal message
+extern int menu_idle_frames[2]; // frames the player has left his menu alone
+
+// After this many frames (four seconds) without his input, a player's menu says under it how
+// to choose; never while it refuses.
+constexpr int JOIN_HINT_AFTER_FRAMES = 120;
+
+// The first line of that hint, from the player's bindings: "press Delete to choose".
+void format_join_hint(int player, char *line, int size);
 
 // The screen y of a join-menu entry's row, 0..4: where its highlight lies and where a mouse
 // player's pointer rests on it.

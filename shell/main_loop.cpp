@@ -23,6 +23,7 @@
 #include "control/player_actions.h"
 #include "scores/game_over.h"
 #include "shell/frame_driver.h"
+#include "shell/help_screen.h"
 #include "shell/join_menu.h"
 #include "shell/prerender.h"
 #include "shell/startup.h"
@@ -35,7 +36,7 @@ int global_key_guard = 0;
 namespace {
 
 constexpr int TOGGLE_KEY_THRESHOLD = 30;     // F1 and F2
-constexpr int DIFFICULTY_KEY_THRESHOLD = 20; // F3
+constexpr int DIFFICULTY_KEY_THRESHOLD = 20; // F3 and F4
 
 bool nobody_plays()
 {
@@ -138,6 +139,11 @@ void handle_function_keys()
   }
   if (global_key_guard > DIFFICULTY_KEY_THRESHOLD && key[KEY_F3]) {
     if (nobody_plays()) difficulty = (difficulty + 1) % 3;
+    global_key_guard = 0;
+  }
+  // The help pages cover the whole screen and put it back when they close.
+  if (global_key_guard > DIFFICULTY_KEY_THRESHOLD && key[KEY_F4]) {
+    if (nobody_plays()) run_help_screen();
     global_key_guard = 0;
   }
 }

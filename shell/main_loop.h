@@ -1,4 +1,4 @@
-// The game proper: one pass per frame, the three function keys, each player's step by
+// The game proper: one pass per frame, the four function keys, each player's step by
 // state, the quit question, then the frame driver.
 #pragma once
 

@@ -13,6 +13,7 @@
 #include "control/bindings.h"
 #include "control/gamepad_layout.h"
 #include "control/settings_screen.h"
+#include "shell/help_screen.h"
 #include "shell/title_demo.h"
 
 namespace {
@@ -42,6 +43,9 @@ constexpr int HIGHLIGHT_W = 157, HIGHLIGHT_H = 36, HIGHLIGHT_X = 350;
 
 int highlight_y(int selection) { return 185 + 43 * selection; }
 
+// Under the menu, where nothing else is drawn, the key that opens the help pages.
+constexpr int HELP_LINE_X = 433, HELP_LINE_Y = 290;
+
 void present()
 {
   blit(back_buffer, game_screen, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
@@ -52,6 +56,12 @@ void draw_menu_picture()
 {
   blit(item_bitmap(ITEM_TITLE), back_buffer, MENU_SOURCE_X, MENU_SOURCE_Y, MENU_X, MENU_Y,
        MENU_W, MENU_H);
+}
+
+void draw_help_line()
+{
+  textout_centre_ex(back_buffer, font_messages, "F4: how to play", HELP_LINE_X, HELP_LINE_Y,
+                    makecol(172, 182, 194), -1);
 }
 
 // The pictures, each region under black at its own fade (the drawing mode is translucent).
@@ -120,6 +130,7 @@ TitleChoice run_menu_pass(TitleScreen &title)
   solid_mode();
   masked_blit(item_bitmap(ITEM_MENU_HIGHLIGHT), back_buffer, 0, 0, HIGHLIGHT_X,
               highlight_y(title.selection), HIGHLIGHT_W, HIGHLIGHT_H);
+  draw_help_line();
 
   if (++title.key_guard > MENU_KEY_THRESHOLD && menu_step_asked()) {
     title.selection = 1 - title.selection;
@@ -132,6 +143,11 @@ TitleChoice run_menu_pass(TitleScreen &title)
     if (title.selection == 0) return TITLE_PLAY;
     // The settings screen draws only into its own buffer: the title waits in the back buffer.
     run_control_settings();
+  }
+  // The pages put the title back as they found it, and wait for ESC to be let go.
+  if (key[KEY_F4]) {
+    run_help_screen();
+    title.idle_ms = 0;
   }
   if (key[KEY_ESC]) return TITLE_LEAVE;
 

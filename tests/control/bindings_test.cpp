@@ -3,6 +3,7 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 #include <cstring>
+#include <utility>
 
 #include "control/bindings.h"
 #include "tests/support/headless.h"
@@ -25,5 +26,28 @@ TEST(ControlBindings, KeysWorkOnAnyDeviceAndDamagedValuesAreSafe)
     EXPECT_FALSE(action_key_down(0, ACTION_MOVE_UP)) << code;
   }
   reset_fake_platform();
+  reset_control_bindings();
+}
+
+// The help pages and hints name keys as their caps do.
+TEST(ControlBindings, FriendlyNamesReadLikeTheKeysAndFollowTheDevice)
+{
+  reset_control_bindings();
+  const std::pair<int, const char *> caps[] = {
+      {KEY_PGDN, "Page Down"},   {KEY_DEL, "Delete"},          {KEY_1, "1"},
+      {KEY_A, "A"},              {KEY_LEFT, "cursor left"},    {KEY_ENTER_PAD, "keypad Enter"},
+      {KEY_LSHIFT, "left Shift"}, {KEY_CAPSLOCK, "Caps Lock"}, {0, "???"},
+      {KEY_MAX, "???"},          {-1, "???"}};
+  for (const auto &[code, name] : caps) EXPECT_STREQ(friendly_key_name(code), name) << code;
+  // Every key a player can bind has a plain name, never the library's.
+  for (int code = 1; code < KEY_MAX; code++) {
+    if (code >= KEY_UNKNOWN1 && code <= KEY_UNKNOWN8) continue;
+    EXPECT_STRNE(friendly_key_name(code), "???") << key_name(code);
+  }
+
+  // Where a mouse layout has no gesture for an action, its player's key does it.
+  control_bindings[0].device = DEVICE_MOUSE1;
+  EXPECT_STREQ(friendly_input_name(0, ACTION_TURN_RIGHT), "3");
+  EXPECT_STREQ(friendly_input_name(2, ACTION_PAUSE), "???");
   reset_control_bindings();
 }

@@ -107,4 +107,17 @@ TEST_F(GameOver, TheComputersScoreStaysOutOfTheTable)
   EXPECT_EQ(file_bytes("korvanta.hgh"), "") << "nothing saved";
 }
 
+// The name entry's hint names what saves the name: the player's key, since the entry reads no
+// mouse, or his pad's button.
+TEST_F(GameOver, TheHintNamesTheKeyThatSavesTheName)
+{
+  control_bindings[1].keys[ACTION_DRAG_BLOCK] = KEY_ENTER;
+  EXPECT_STREQ(name_entry_save_input(1), "Enter");
+  control_bindings[0].device = DEVICE_MOUSE1;
+  EXPECT_STREQ(name_entry_save_input(0), "1");
+  control_bindings[0].device = DEVICE_GAMEPAD1;
+  EXPECT_STREQ(name_entry_save_input(0), "A");
+  reset_control_bindings();
+}
+
 }  // namespace
