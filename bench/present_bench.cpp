@@ -21,10 +21,13 @@ void blink_highlight(BITMAP *frame, int frame_number)
   rectfill(frame, 300, 200, 339, 207, frame_number % 2 ? makecol(255, 220, 0) : makecol(40, 40, 40));
 }
 
+// Every row in a colour of its own, which no row had the frame before.
 void change_everything(BITMAP *frame, int frame_number)
 {
-  for (int y = 0; y < SCREEN_HEIGHT; y++)
-    hline(frame, 0, y, SCREEN_WIDTH - 1, makecol(y % 256, frame_number % 256, (y * 3) % 256));
+  for (int y = 0; y < SCREEN_HEIGHT; y++) {
+    const int shade = y % 256;
+    hline(frame, 0, y, SCREEN_WIDTH - 1, frame_number % 2 ? makecol(shade, 0, 0) : makecol(0, shade, 255));
+  }
 }
 
 template <void Change(BITMAP *, int)>
