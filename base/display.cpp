@@ -2,10 +2,12 @@
 
 #include "base/global_bitmaps.h"
 #include "base/platform.h"
+#include "base/present.h"
 
 BITMAP *game_screen = nullptr;
 int scale_factor = 1;
 int window_scale = 0;
+int screen_depth = COMPOSED_DEPTH;
 
 namespace {
 
@@ -43,23 +45,23 @@ bool set_display_mode(bool in_window, int factor)
 {
   if (!in_window || factor < 1) factor = 1;  // full screen, or a window not yet sized
   const int card = in_window ? GFX_AUTODETECT_WINDOWED : GFX_AUTODETECT_FULLSCREEN;
-  if (platform.set_gfx_mode(card, SCREEN_WIDTH * factor, SCREEN_HEIGHT * factor) != 0)
-    return false;
-  scale_factor = factor;
-  present_screen();
-  return true;
+  const int depths[] = {screen_depth, COMPOSED_DEPTH};
+  for (int depth : depths) {
+    set_color_depth(depth);
+    const bool opened = platform.set_gfx_mode(card, SCREEN_WIDTH * factor, SCREEN_HEIGHT * factor) == 0;
+    set_color_depth(COMPOSED_DEPTH);  // the game goes on composing at 16 bits
+    if (opened) {
+      scale_factor = factor;
+      present_everything_next();
+      present_screen();
+      return true;
+    }
+    if (depth == COMPOSED_DEPTH) break;
+  }
+  return false;
 }
 
-// At factor 1 a plain copy, exactly what the game composed. stretch_blit picks the nearest
-// source pixel, so a whole factor makes each game pixel a clean square, without blur.
-void present_screen()
-{
-  if (scale_factor == 1)
-    blit(game_screen, screen, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
-  else
-    stretch_blit(game_screen, screen, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT, 0, 0,
-                 SCREEN_WIDTH * scale_factor, SCREEN_HEIGHT * scale_factor);
-}
+void present_screen() { present_frame(game_screen, screen, scale_factor); }
 
 int to_game_pixels(int screen_pixels) { return screen_pixels / scale_factor; }
 

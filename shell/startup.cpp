@@ -10,6 +10,7 @@
 #include "base/global_bitmaps.h"
 #include "base/leave_request.h"
 #include "base/platform.h"
+#include "base/present.h"
 #include "base/resources.h"
 #include "shell/main_loop.h"
 
@@ -18,14 +19,18 @@ ResourceDigest expected_resource_digest;
 // With a window of 640 x 480, full screen first, as the game is meant to be played; a
 // machine that has no 640 x 480 full-screen mode still gets a window. A desktop with room for
 // a larger window gets that first, since there a 640 x 480 mode switch often fails; full
-// screen and the small window remain if it cannot be had.
+// screen and the small window remain if it cannot be had. The game composes at 16 bits, but
+// the screen opens at the desktop's depth where we write that ourselves: otherwise the
+// library converts every frame for the X server. The desktop's depth is read before any mode
+// is set, since full screen may change it.
 bool open_screen()
 {
   struct Mode {
     bool in_window;
     int factor;
   };
-  set_color_depth(16);
+  screen_depth = presenting_depth(desktop_color_depth());
+  set_color_depth(COMPOSED_DEPTH);
   create_game_screen();
   if (window_scale == 0) window_scale = desktop_scale();
 
