@@ -236,9 +236,11 @@ void score_card(BITMAP *picture)
        palette::steel_shadow.colour());
   player_panel(picture, 0);
   player_panel(picture, 1);
-  // The difficulty sign is laid into a steel socket between the two panels.
-  brushed_steel(picture, 274, 218, 340, 251, palette::steel_dark.colour(), 1, 23);
-  sunken_well(picture, 277, 220, 337, 249, palette::well_floor.colour());
+  // The difficulty sign is laid into a steel socket between the two panels, whose floor is
+  // the sign's own ground: the whole sign while nobody plays, and its name alone in play
+  // (drawn 7 rows higher), sit about its middle.
+  brushed_steel(picture, 268, 215, 346, 251, palette::steel_dark.colour(), 1, 23);
+  sunken_well(picture, 271, 217, 343, 250, palette::well_floor.colour());
 }
 
 }  // namespace

@@ -152,7 +152,10 @@ void make_menu_highlight(ItemOutput &out)
   out.picture(ITEM_MENU_HIGHLIGHT, picture);
 }
 
-// The whole sign shows while nobody plays; only its lower part (from row 12) in play.
+// The whole sign shows while nobody plays; in play only the name, rows 12..22 of each block.
+// The sign is lettering laid into its socket on the background, not a plate of its own: its
+// ground is the socket's floor, so the socket frames it with room to spare, and the name
+// stands alone in the socket in play.
 void make_difficulty_sign(ItemOutput &out)
 {
   BITMAP *picture = new_picture(ITEM_DIFFICULTY_SIGN, mask_colour());
@@ -161,14 +164,9 @@ void make_difficulty_sign(ItemOutput &out)
                          palette::warning.colour()};
   for (int level = 0; level < 3; level++) {
     const int y0 = 26 * level;
-    rectfill(picture, 3, y0, 52, y0 + 12, palette::board_shadow.colour());
-    hline(picture, 3, y0, 52, palette::steel_light.colour());
-    vline(picture, 3, y0, y0 + 11, palette::steel.colour());
-    vline(picture, 52, y0, y0 + 11, palette::steel_dark.colour());
-    draw_text(picture, "difficulty", 28, y0, 9, caption_colour(), ALIGN_CENTRE);
-    steel_bezel(picture, 0, y0 + 12, 55, y0 + 24, 2);
-    recessed_panel(picture, 2, y0 + 14, 53, y0 + 22, palette::board_shadow.colour());
-    glowing_text(picture, names[level], 28, y0 + 12, 10, shade(colours[level], 1.2f),
+    rectfill(picture, 0, y0, 55, y0 + 24, palette::well_floor.colour());
+    draw_text(picture, "difficulty", 28, y0, 9, shade(caption_colour(), 0.85f), ALIGN_CENTRE);
+    glowing_text(picture, names[level], 28, y0 + 11, 10, shade(colours[level], 1.2f),
                  colours[level], CENTRED);
   }
   out.picture(ITEM_DIFFICULTY_SIGN, picture);
