@@ -21,7 +21,8 @@ constexpr int RAIL_LEFT = 209, RAIL_RIGHT = 237;
 constexpr int FRAME_LEFT = 18, FRAME_TOP = 12, FRAME_RIGHT = 240, FRAME_BOTTOM = 446;
 // The score card between the frames, and the numbers printed on it.
 constexpr int CARD_LEFT = 245, CARD_RIGHT = 379;
-constexpr int SCORE_X = 307, FIGURE_X = 340, PANEL_STEP = 230;
+constexpr int SCORE_X = 307, SCORE_Y = 77, FIGURE_X = 340, PANEL_STEP = 230;
+constexpr int NUMBER_WINDOW_RISE = 3, NUMBER_WINDOW_HEIGHT = 20;
 
 // Fibreglass under a green solder mask: a fine weave and speckle.
 void fibreglass(BITMAP *picture, int x1, int y1, int x2, int y2, int seed)
@@ -167,11 +168,15 @@ void board_frame(BITMAP *picture, int player)
               mix(palette::well_floor.colour(), palette::board.colour(), 0.3f));
 }
 
-// A dark window for a number, centred on where the game prints it.
-void number_window(BITMAP *picture, int centre_x, int top, int half_width)
+// A dark window for a number printed at (centre_x, number_y). The numbers' digits take the
+// rows 2..10 of their line, so the window reaches three rows above the line and ends six
+// below the digits: its floor between the top's shadow and the lit bottom edge has the
+// digits in its middle.
+void number_window(BITMAP *picture, int centre_x, int number_y, int half_width)
 {
-  sunken_well(picture, centre_x - half_width, top, centre_x + half_width, top + 19,
-              palette::well_floor.colour());
+  const int top = number_y - NUMBER_WINDOW_RISE;
+  sunken_well(picture, centre_x - half_width, top, centre_x + half_width,
+              top + NUMBER_WINDOW_HEIGHT - 1, palette::well_floor.colour());
 }
 
 void caption(BITMAP *picture, const char *text, int x, int y, TextAlign align)
@@ -188,15 +193,18 @@ void player_panel(BITMAP *picture, int player)
             ALIGN_CENTRE);
   hline(picture, CARD_LEFT + 12, dy + 56, CARD_RIGHT - 12, palette::accent.colour());
   caption(picture, "SCORE", 312, dy + 61, ALIGN_CENTRE);
-  number_window(picture, SCORE_X, dy + 77, 54);
+  number_window(picture, SCORE_X, dy + SCORE_Y, 54);
   const char *labels[] = {"LEVEL", "BLOCKS", "CLEARS"};
-  const int tops[] = {99, 160, 194};
+  const int number_ys[] = {99, 160, 194};
   for (int i = 0; i < 3; i++) {
-    const int y = dy + tops[i];
-    caption(picture, labels[i], CARD_LEFT + 9, y + 5, ALIGN_LEFT);
+    const int y = dy + number_ys[i];
+    // The label and the trace under it line up with the window, not with the number.
+    const int window_top = y - NUMBER_WINDOW_RISE;
+    caption(picture, labels[i], CARD_LEFT + 9, window_top + 5, ALIGN_LEFT);
     number_window(picture, FIGURE_X, y, 24);
     // A trace from each label to its window.
-    trace(picture, {CARD_LEFT + 8, y + 19, FIGURE_X - 30, y + 19, FIGURE_X - 27, y + 16});
+    trace(picture, {CARD_LEFT + 8, window_top + 19, FIGURE_X - 30, window_top + 19, FIGURE_X - 27,
+                    window_top + 16});
   }
   chip(picture, CARD_LEFT + 20, dy + 133, player);
 }
@@ -228,9 +236,11 @@ void score_card(BITMAP *picture)
        palette::steel_shadow.colour());
   player_panel(picture, 0);
   player_panel(picture, 1);
-  // The difficulty sign is laid into a steel socket between the two panels.
-  brushed_steel(picture, 274, 218, 340, 251, palette::steel_dark.colour(), 1, 23);
-  sunken_well(picture, 277, 220, 337, 249, palette::well_floor.colour());
+  // The difficulty sign is laid into a steel socket between the two panels, whose floor is
+  // the sign's own ground: the whole sign while nobody plays, and its name alone in play
+  // (drawn 7 rows higher), sit about its middle.
+  brushed_steel(picture, 268, 215, 346, 251, palette::steel_dark.colour(), 1, 23);
+  sunken_well(picture, 271, 217, 343, 250, palette::well_floor.colour());
 }
 
 }  // namespace

@@ -136,39 +136,71 @@ void board_texture(BITMAP *picture, int x1, int y1, int x2, int y2, int seed)
     }
 }
 
-void trace_pixel(BITMAP *picture, int x, int y, int x1, int y1, int x2, int y2, int colour)
+constexpr int VIA_RADIUS = 2;
+constexpr int MIN_LEG = 6;  // a trace's legs run at least this far
+
+bool inside(const Area &area, int x, int y)
 {
-  if (x >= x1 && x <= x2 && y >= y1 && y <= y2) putpixel(picture, x, y, colour);
+  return x >= area.x1 && x <= area.x2 && y >= area.y1 && y <= area.y2;
 }
 
-void via(BITMAP *picture, int x, int y, int x1, int y1, int x2, int y2)
+bool overlap(const Area &a, const Area &b)
 {
-  if (x - 2 < x1 || x + 2 > x2 || y - 2 < y1 || y + 2 > y2) return;
-  circlefill(picture, x, y, 2, palette::pad.colour());
+  return a.x1 <= b.x2 && b.x1 <= a.x2 && a.y1 <= b.y2 && b.y1 <= a.y2;
+}
+
+Area via_area(int x, int y)
+{
+  return {x - VIA_RADIUS, y - VIA_RADIUS, x + VIA_RADIUS, y + VIA_RADIUS};
+}
+
+// Whether copper at (x, y), a via's width of it, stays out of every area kept clear.
+bool clear_of(const std::vector<Area> &keep_clear, int x, int y)
+{
+  for (const Area &area : keep_clear)
+    if (overlap(area, via_area(x, y))) return false;
+  return true;
+}
+
+void trace_pixel(BITMAP *picture, int x, int y, const Area &board, int colour)
+{
+  if (inside(board, x, y)) putpixel(picture, x, y, colour);
+}
+
+void via(BITMAP *picture, int x, int y, const Area &board)
+{
+  const Area disc = via_area(x, y);
+  if (!inside(board, disc.x1, disc.y1) || !inside(board, disc.x2, disc.y2)) return;
+  circlefill(picture, x, y, VIA_RADIUS, palette::pad.colour());
   putpixel(picture, x - 1, y - 1, shade(palette::pad.colour(), 1.3f));
   putpixel(picture, x, y, palette::board_shadow.colour());
 }
 
-// A trace runs straight, bends by 45 degrees, runs on and ends in a via.
-void trace(BITMAP *picture, int x1, int y1, int x2, int y2, uint32_t &state)
+struct TraceStep {
+  int x, y, dx, dy;
+};
+
+// A trace runs straight, bends by 45 degrees, runs on and ends in a via. The whole path is
+// chosen before any of it is laid, so that a trace cut short by an area kept clear takes as
+// many numbers from the random state as a whole one, and the traces after it stay in place.
+void trace(BITMAP *picture, const Area &board, const std::vector<Area> &keep_clear,
+           uint32_t &state)
 {
   auto next = [&state](int range) {
     state = state * 1664525u + 1013904223u;
     return int((state >> 8) % uint32_t(range));
   };
-  int x = x1 + next(x2 - x1 + 1), y = y1 + next(y2 - y1 + 1);
+  int x = board.x1 + next(board.x2 - board.x1 + 1), y = board.y1 + next(board.y2 - board.y1 + 1);
   const int horizontal = next(2);
   int dx = horizontal ? (next(2) ? 1 : -1) : 0, dy = horizontal ? 0 : (next(2) ? 1 : -1);
-  via(picture, x, y, x1, y1, x2, y2);
-  const int dark = palette::trace.colour(), lit = palette::trace_lit.colour();
+  const int start_x = x, start_y = y;
+  std::vector<TraceStep> path;
   for (int leg = 0; leg < 3; leg++) {
-    const int length = 6 + next(28);
+    const int length = MIN_LEG + next(28);
     for (int i = 0; i < length; i++) {
       x += dx;
       y += dy;
-      trace_pixel(picture, x, y, x1, y1, x2, y2, dark);
-      // The copper's upper-left edge catches the light through the mask.
-      trace_pixel(picture, x - (dy != 0), y - (dx != 0), x1, y1, x2, y2, lit);
+      path.push_back({x, y, dx, dy});
     }
     if (leg == 0) {  // bend by 45 degrees
       if (dx == 0) dx = next(2) ? 1 : -1;
@@ -179,17 +211,32 @@ void trace(BITMAP *picture, int x1, int y1, int x2, int y2, uint32_t &state)
       if (dx == 0 && dy == 0) dy = 1;
     }
   }
-  via(picture, x, y, x1, y1, x2, y2);
+  if (!clear_of(keep_clear, start_x, start_y)) return;
+  size_t laid = 0;
+  while (laid < path.size() && clear_of(keep_clear, path[laid].x, path[laid].y)) laid++;
+  // A stub cut shorter than the shortest leg would only be two vias side by side.
+  if (laid < path.size() && laid < MIN_LEG) return;
+
+  via(picture, start_x, start_y, board);
+  const int dark = palette::trace.colour(), lit = palette::trace_lit.colour();
+  for (size_t i = 0; i < laid; i++) {
+    const TraceStep &step = path[i];
+    trace_pixel(picture, step.x, step.y, board, dark);
+    // The copper's upper-left edge catches the light through the mask.
+    trace_pixel(picture, step.x - (step.dy != 0), step.y - (step.dx != 0), board, lit);
+  }
+  via(picture, path[laid - 1].x, path[laid - 1].y, board);
 }
 
 }  // namespace
 
-void circuit_board(BITMAP *picture, int x1, int y1, int x2, int y2, int seed)
+void circuit_board(BITMAP *picture, int x1, int y1, int x2, int y2, int seed,
+                   const std::vector<Area> &keep_clear)
 {
   board_texture(picture, x1, y1, x2, y2, seed);
   uint32_t state = uint32_t(seed) * 2654435761u + 7;
   const int traces = std::max(1, (x2 - x1 + 1) * (y2 - y1 + 1) / 900);
-  for (int i = 0; i < traces; i++) trace(picture, x1, y1, x2, y2, state);
+  for (int i = 0; i < traces; i++) trace(picture, {x1, y1, x2, y2}, keep_clear, state);
 }
 
 void steel_bezel(BITMAP *picture, int x1, int y1, int x2, int y2, int width)
@@ -231,6 +278,32 @@ void recessed_panel(BITMAP *picture, int x1, int y1, int x2, int y2, int face)
   vline(picture, x2, y1, y2, shade(face, 1.2f));
 }
 
+namespace {
+
+// The halo is two passes of a box blur of this radius, so it reaches twice as far.
+int halo_blur_radius(int pixel_size) { return pixel_size >= 16 ? 3 : 2; }
+
+}  // namespace
+
+Area lettering_area(const char *text, int x, int y, int pixel_size, int align_centre)
+{
+  if (align_centre) x -= text_width(text, pixel_size) / 2;
+  const int baseline = y + text_ascent(pixel_size);
+  Area ink{x, baseline, x, baseline};
+  for (const char *c = text; *c; c++) {
+    const Glyph glyph = render_glyph(*c, pixel_size);
+    if (glyph.width > 0) {
+      ink.x1 = std::min(ink.x1, x + glyph.left);
+      ink.x2 = std::max(ink.x2, x + glyph.left + glyph.width - 1);
+      ink.y1 = std::min(ink.y1, baseline - glyph.top);
+      ink.y2 = std::max(ink.y2, baseline - glyph.top + glyph.height - 1);
+    }
+    x += glyph.advance;
+  }
+  const int reach = 2 * halo_blur_radius(pixel_size);
+  return {ink.x1 - reach, ink.y1 - reach, ink.x2 + reach, ink.y2 + reach};
+}
+
 void glowing_text(BITMAP *picture, const char *text, int x, int y, int pixel_size, int colour,
                   int glow, int align_centre)
 {
@@ -242,7 +315,7 @@ void glowing_text(BITMAP *picture, const char *text, int x, int y, int pixel_siz
   std::vector<float> halo(w * h), spread(w * h);
   for (int py = 0; py < h; py++)
     for (int px = 0; px < w; px++) halo[py * w + px] = getr(getpixel(letters, px, py)) / 255.0f;
-  const int radius = pixel_size >= 16 ? 3 : 2;
+  const int radius = halo_blur_radius(pixel_size);
   for (int pass = 0; pass < 2; pass++) {
     for (int py = 0; py < h; py++)
       for (int px = 0; px < w; px++) {

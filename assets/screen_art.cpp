@@ -3,6 +3,8 @@
 #include "assets/art.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <vector>
 
 #include "assets/paint.h"
 #include "assets/palette.h"
@@ -16,11 +18,31 @@ int text_colour() { return palette::text.colour(); }
 int caption_colour() { return palette::caption.colour(); }
 int accent_colour() { return palette::accent.colour(); }
 
-// A piece of circuit board framed in steel.
-void board_plate(BITMAP *picture, int x1, int y1, int x2, int y2, int bezel, int seed)
+// A piece of circuit board framed in steel, its copper laid out around the areas kept clear.
+void board_plate(BITMAP *picture, int x1, int y1, int x2, int y2, int bezel, int seed,
+                 const std::vector<Area> &keep_clear = {})
 {
-  circuit_board(picture, x1 + bezel, y1 + bezel, x2 - bezel, y2 - bezel, seed);
+  circuit_board(picture, x1 + bezel, y1 + bezel, x2 - bezel, y2 - bezel, seed, keep_clear);
   steel_bezel(picture, x1, y1, x2, y2, bezel);
+}
+
+// A line of glowing lettering, centred on x.
+struct Lettering {
+  const char *text;
+  int x, y, pixel_size, colour, glow;
+};
+
+// A plate and the lettering it carries, on ground that no trace or via runs into.
+void lettered_plate(BITMAP *picture, int x1, int y1, int x2, int y2, int bezel, int seed,
+                    std::initializer_list<Lettering> lines)
+{
+  std::vector<Area> keep_clear;
+  for (const Lettering &line : lines)
+    keep_clear.push_back(lettering_area(line.text, line.x, line.y, line.pixel_size, CENTRED));
+  board_plate(picture, x1, y1, x2, y2, bezel, seed, keep_clear);
+  for (const Lettering &line : lines)
+    glowing_text(picture, line.text, line.x, line.y, line.pixel_size, line.colour, line.glow,
+                 CENTRED);
 }
 
 // A lit glass lamp: dark glass rim, bright core and a highlight at its upper left.
@@ -152,7 +174,10 @@ void make_menu_highlight(ItemOutput &out)
   out.picture(ITEM_MENU_HIGHLIGHT, picture);
 }
 
-// The whole sign shows while nobody plays; only its lower part (from row 12) in play.
+// The whole sign shows while nobody plays; in play only the name, rows 12..22 of each block.
+// The sign is lettering laid into its socket on the background, not a plate of its own: its
+// ground is the socket's floor, so the socket frames it with room to spare, and the name
+// stands alone in the socket in play.
 void make_difficulty_sign(ItemOutput &out)
 {
   BITMAP *picture = new_picture(ITEM_DIFFICULTY_SIGN, mask_colour());
@@ -161,14 +186,9 @@ void make_difficulty_sign(ItemOutput &out)
                          palette::warning.colour()};
   for (int level = 0; level < 3; level++) {
     const int y0 = 26 * level;
-    rectfill(picture, 3, y0, 52, y0 + 12, palette::board_shadow.colour());
-    hline(picture, 3, y0, 52, palette::steel_light.colour());
-    vline(picture, 3, y0, y0 + 11, palette::steel.colour());
-    vline(picture, 52, y0, y0 + 11, palette::steel_dark.colour());
-    draw_text(picture, "difficulty", 28, y0, 9, caption_colour(), ALIGN_CENTRE);
-    steel_bezel(picture, 0, y0 + 12, 55, y0 + 24, 2);
-    recessed_panel(picture, 2, y0 + 14, 53, y0 + 22, palette::board_shadow.colour());
-    glowing_text(picture, names[level], 28, y0 + 12, 10, shade(colours[level], 1.2f),
+    rectfill(picture, 0, y0, 55, y0 + 24, palette::well_floor.colour());
+    draw_text(picture, "difficulty", 28, y0, 9, shade(caption_colour(), 0.85f), ALIGN_CENTRE);
+    glowing_text(picture, names[level], 28, y0 + 11, 10, shade(colours[level], 1.2f),
                  colours[level], CENTRED);
   }
   out.picture(ITEM_DIFFICULTY_SIGN, picture);
@@ -191,7 +211,9 @@ void make_game_over(ItemOutput &out)
   glowing_text(picture, "GAME OVER", 81, 5, 20, makecol(255, 236, 220),
                palette::alarm_glow.colour(), CENTRED);
   glowing_text(picture, "score", 48, 39, 11, caption_colour(), caption_colour(), CENTRED);
-  board_plate(picture, 0, 56, 161, 102, 2, 21);
+  board_plate(picture, 0, 56, 161, 102, 2, 21,
+              {lettering_area("new high score!", 81, 62, 11, CENTRED),
+               lettering_area("enter your name", 81, 75, 10, CENTRED)});
   // The score is printed before the picture is laid over it: its window is left open, and
   // it breaks through the head's lower edge, since the digits reach below it.
   recessed_panel(picture, 90, 36, 158, 61, palette::inset.colour());
@@ -237,17 +259,16 @@ void title_logo(BITMAP *picture)
 
 void title_band(BITMAP *picture, int y1, int y2, const char *text, int seed)
 {
-  board_plate(picture, 0, y1, TITLE_W - 1, y2, 3, seed);
-  glowing_text(picture, text, TITLE_W / 2, (y1 + y2) / 2 - 8, 13, text_colour(), accent_colour(),
-               CENTRED);
+  lettered_plate(picture, 0, y1, TITLE_W - 1, y2, 3, seed,
+                 {{text, TITLE_W / 2, (y1 + y2) / 2 - 8, 13, text_colour(), accent_colour()}});
 }
 
 // Three rows of a board with one path powered through to its lamp.
 void title_board(BITMAP *picture)
 {
-  board_plate(picture, 0, 268, TITLE_W - 1, 428, 4, 34);  // the last row shows before the reveal
-  glowing_text(picture, "clear the paths", TITLE_W / 2, 270, 13, text_colour(), accent_colour(),
-               CENTRED);
+  // The last row shows before the reveal.
+  lettered_plate(picture, 0, 268, TITLE_W - 1, 428, 4, 34,
+                 {{"clear the paths", TITLE_W / 2, 270, 13, text_colour(), accent_colour()}});
   static const int SIDES[3][5] = {{10, 6, 10, 12, 5}, {10, 11, 10, 14, 10}, {3, 10, 9, 5, 10}};
   constexpr int TILE = 26, LEFT = 12, TOP = 312;
   lit_trace(picture, LEFT - 5, TOP, LEFT - 5, TOP + 3 * TILE - 1, palette::power_left_deep.colour(),
@@ -270,9 +291,8 @@ void title_menu(BITMAP *picture)
   const char *entries[] = {"play", "controls"};
   const int tops[] = {430 + 3, 430 + 43};
   for (int entry = 0; entry < 2; entry++) {
-    board_plate(picture, 40, tops[entry], 139, tops[entry] + 22, 2, 40 + entry);
-    glowing_text(picture, entries[entry], 90, tops[entry] + 3, 14, text_colour(), accent_colour(),
-                 CENTRED);
+    lettered_plate(picture, 40, tops[entry], 139, tops[entry] + 22, 2, 40 + entry,
+                   {{entries[entry], 90, tops[entry] + 3, 14, text_colour(), accent_colour()}});
   }
 }
 
@@ -295,11 +315,10 @@ void make_title(ItemOutput &out)
 void make_versus_loser(ItemOutput &out)
 {
   BITMAP *picture = new_picture(ITEM_VERSUS_LOSER, mask_colour());
-  board_plate(picture, 0, 0, picture->w - 1, picture->h - 1, 3, 51);
+  lettered_plate(picture, 0, 0, picture->w - 1, picture->h - 1, 3, 51,
+                 {{"you", 34, 54, 17, text_colour(), palette::warning.colour()},
+                  {"lose", 34, 76, 18, palette::warning.colour(), palette::warning.colour()}});
   dead_lamp(picture, 34, 30, 14);
-  glowing_text(picture, "you", 34, 54, 17, text_colour(), palette::warning.colour(), CENTRED);
-  glowing_text(picture, "lose", 34, 76, 18, palette::warning.colour(), palette::warning.colour(),
-               CENTRED);
   out.picture(ITEM_VERSUS_LOSER, picture);
 }
 
@@ -325,10 +344,9 @@ void make_pause(ItemOutput &out)
 void make_quit_question(ItemOutput &out)
 {
   BITMAP *picture = new_picture(ITEM_QUIT_QUESTION, mask_colour());
-  board_plate(picture, 0, 0, 247, 54, 4, 71);
-  glowing_text(picture, "Quit Korvanta?", 124, 8, 17, text_colour(), accent_colour(), CENTRED);
-  glowing_text(picture, "Y = yes    N = no", 124, 30, 13, caption_colour(), caption_colour(),
-               CENTRED);
+  lettered_plate(picture, 0, 0, 247, 54, 4, 71,
+                 {{"Quit Korvanta?", 124, 8, 17, text_colour(), accent_colour()},
+                  {"Y = yes    N = no", 124, 30, 13, caption_colour(), caption_colour()}});
   out.picture(ITEM_QUIT_QUESTION, picture);
 }
 
@@ -338,15 +356,15 @@ void make_quit_question(ItemOutput &out)
 void make_level_panel(ItemOutput &out)
 {
   BITMAP *picture = new_picture(ITEM_LEVEL_PANEL, mask_colour());
-  board_plate(picture, 0, 0, 80, 21, 2, 81);
-  glowing_text(picture, "LEVEL", 40, 3, 14, caption_colour(), caption_colour(), CENTRED);
+  lettered_plate(picture, 0, 0, 80, 21, 2, 81,
+                 {{"LEVEL", 40, 3, 14, caption_colour(), caption_colour()}});
   recessed_panel(picture, 83, 0, 124, 21, palette::inset.colour());
-  board_plate(picture, 0, 24, 141, 100, 3, 82);
-  glowing_text(picture, "get ready", 71, 50, 17, text_colour(), accent_colour(), CENTRED);
-  board_plate(picture, 84, 105, 141, 129, 2, 83);
-  glowing_text(picture, "blocks", 113, 110, 12, caption_colour(), caption_colour(), CENTRED);
-  board_plate(picture, 0, 132, 141, 165, 3, 84);
-  glowing_text(picture, "clears   bonus", 71, 141, 12, text_colour(), accent_colour(), CENTRED);
+  lettered_plate(picture, 0, 24, 141, 100, 3, 82,
+                 {{"get ready", 71, 50, 17, text_colour(), accent_colour()}});
+  lettered_plate(picture, 84, 105, 141, 129, 2, 83,
+                 {{"blocks", 113, 110, 12, caption_colour(), caption_colour()}});
+  lettered_plate(picture, 0, 132, 141, 165, 3, 84,
+                 {{"clears   bonus", 71, 141, 12, text_colour(), accent_colour()}});
   out.picture(ITEM_LEVEL_PANEL, picture);
 }
 
@@ -355,15 +373,15 @@ void make_level_panel(ItemOutput &out)
 void make_level_complete(ItemOutput &out)
 {
   BITMAP *picture = new_picture(ITEM_LEVEL_COMPLETE, mask_colour());
-  board_plate(picture, 0, 0, 119, 229, 3, 91);
-  glowing_text(picture, "LEVEL", 60, 12, 20, caption_colour(), caption_colour(), CENTRED);
-  glowing_text(picture, "COMPLETE", 60, 40, 17, text_colour(), accent_colour(), CENTRED);
+  lettered_plate(picture, 0, 0, 119, 229, 3, 91,
+                 {{"LEVEL", 60, 12, 20, caption_colour(), caption_colour()},
+                  {"COMPLETE", 60, 40, 17, text_colour(), accent_colour()},
+                  {"bonus", 60, 204, 14, caption_colour(), caption_colour()}});
   lit_trace(picture, 4, 88, 115, 88, palette::power_connected_deep.colour(),
             palette::power_connected.colour());
   for (int lamp = 0; lamp < 5; lamp++)
     glass_lamp(picture, 16 + 22 * lamp, 88, 6, palette::lamps[lamp].colour());
   recessed_panel(picture, 6, 118, 113, 190, palette::inset.colour());
-  glowing_text(picture, "bonus", 60, 204, 14, caption_colour(), caption_colour(), CENTRED);
   out.picture(ITEM_LEVEL_COMPLETE, picture);
 }
 
@@ -393,9 +411,9 @@ void make_join_menu(ItemOutput &out)
 void make_versus_winner(ItemOutput &out)
 {
   BITMAP *picture = new_picture(ITEM_VERSUS_WINNER, mask_colour());
-  board_plate(picture, 0, 0, picture->w - 1, picture->h - 1, 3, 111);
+  lettered_plate(picture, 0, 0, picture->w - 1, picture->h - 1, 3, 111,
+                 {{"you", 34, 54, 17, text_colour(), caption_colour()},
+                  {"win!", 34, 76, 18, caption_colour(), caption_colour()}});
   glass_lamp(picture, 34, 30, 12, palette::lamps[0].colour());
-  glowing_text(picture, "you", 34, 54, 17, text_colour(), caption_colour(), CENTRED);
-  glowing_text(picture, "win!", 34, 76, 18, caption_colour(), caption_colour(), CENTRED);
   out.picture(ITEM_VERSUS_WINNER, picture);
 }

@@ -178,9 +178,35 @@ void run_name_entry()
   textout_centre_ex(back_buffer, font, slot.name, half_x() + NAME_X, NAME_Y, -1, -1);
 }
 
+namespace {
+
+// The table lies over the dead board, whose copper and steel drown its yellow until the tiles
+// have burnt away: the ground under its lines is dimmed first, so that the tiles still show
+// through but the lines stand out. The frame is composed at 16 bits, and the dimming reads
+// and writes its pixels straight, whatever drawing mode the board's fills left set.
+void dim_table_ground(int x)
+{
+  // The board's rows 5 to 11, across its width, hold the table with a few pixels to spare;
+  // the light that still shows is out of 256.
+  constexpr int TOP = BOARD_TOP + TILE_SIZE * 5, BOTTOM = BOARD_TOP + TILE_SIZE * 12 - 1;
+  constexpr int LIGHT = 80;
+  static_assert(TOP < TABLE_Y && BOTTOM >= TABLE_Y + TABLE_ROW_STEP * HIGH_SCORE_ROWS,
+                "the table's rows lie on the dimmed ground");
+  for (int y = TOP; y <= BOTTOM; y++)
+    for (int px = x + BOARD_LEFT; px < x + BOARD_LEFT + TILE_SIZE * BOARD_COLUMNS; px++) {
+      const int colour = _getpixel16(back_buffer, px, y);
+      _putpixel16(back_buffer, px, y,
+                  makecol16(getr16(colour) * LIGHT / 256, getg16(colour) * LIGHT / 256,
+                            getb16(colour) * LIGHT / 256));
+    }
+}
+
+}  // namespace
+
 void draw_high_scores()
 {
   const int x = half_x();
+  dim_table_ground(x);
   const int own_row = player_slots[current_player].table_rank - 1;
   for (int i = 0; i < HIGH_SCORE_ROWS; i++) {
     const HighScoreEntry &row = high_scores[i];

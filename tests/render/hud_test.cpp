@@ -3,9 +3,11 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "base/global_bitmaps.h"
+#include "base/resources.h"
 #include "board/board.h"
 #include "board/clearing.h"
 #include "render/effects.h"
@@ -127,6 +129,53 @@ TEST_F(Hud, ACarrierDocksThenLeavesAndIsGoneSparksFallEverFasterPopupsLive121Fra
     draw_score_popups();
   }
   EXPECT_EQ(popup.row, 0);
+}
+
+int brightness(BITMAP *picture, int x, int y)
+{
+  const int colour = getpixel(picture, x, y);
+  return getr(colour) + getg(colour) + getb(colour);
+}
+
+// Each number stands in the middle of its dark window on the background: the window's floor,
+// with the shadow along its top, reaches as far above the digits as below them. No two
+// numbers share a row, so each band of rows the HUD printed on is one number.
+TEST_F(Hud, EveryNumberSitsInTheMiddleOfItsWindow)
+{
+  BITMAP *background = item_bitmap(ITEM_BACKGROUND);
+  game_mode = MODE_TWO_PLAYERS;
+  for (PlayerSlot &slot : player_slots) {
+    slot.score = 888888;
+    slot.level = 88;
+    slot.blocks_to_clear = 888;
+    slot.clear_count = 88;
+  }
+  blit(background, back_buffer, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+  run_hud();
+
+  auto first_ink = [background](int y) {
+    for (int x = 0; x < SCREEN_WIDTH; x++)
+      if (getpixel(back_buffer, x, y) != getpixel(background, x, y)) return x;
+    return SCREEN_WIDTH;
+  };
+  int numbers = 0;
+  for (int y = 0; y < SCREEN_HEIGHT; y++) {
+    if (first_ink(y) == SCREEN_WIDTH) continue;
+    const int y1 = y;
+    int x1 = SCREEN_WIDTH;
+    for (; y < SCREEN_HEIGHT && first_ink(y) < SCREEN_WIDTH; y++) x1 = std::min(x1, first_ink(y));
+    const int y2 = y - 1;
+    numbers++;
+    SCOPED_TRACE(::testing::Message() << "the number at " << x1 << "," << y1);
+    // Beside the digits, in the window; nothing of it is brighter than its floor.
+    const int x = x1 - 2, floor = brightness(background, x, y1);
+    int top = y1, bottom = y2;
+    while (brightness(background, x, top - 1) <= floor) top--;
+    while (brightness(background, x, bottom + 1) <= floor) bottom++;
+    EXPECT_GE(y1 - top, 2);
+    EXPECT_NEAR(y1 - top, bottom - y2, 1);
+  }
+  EXPECT_EQ(numbers, 8) << "score, level, blocks and clears of both players";
 }
 
 }  // namespace

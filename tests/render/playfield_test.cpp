@@ -2,6 +2,7 @@
 // transparent, so a pixel says what was drawn; the vanish strip and patterns are real.
 #include <allegro.h>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <vector>
 
 #include "base/global_bitmaps.h"
@@ -148,4 +149,34 @@ TEST_F(PlayfieldTest, VanishRunsFrames0To7EmptiesTheCellThenTheClearEnds)
   draw();
   EXPECT_EQ(clear_phase[0], CLEAR_NONE);
   EXPECT_EQ(clear_phase[1], CLEAR_RUNNING) << "only the drawn player's clear ends";
+}
+
+// The difficulty sign is lettering laid into its socket, whole while nobody plays and only its
+// name in play: around what it draws, the socket's floor shows three pixels wide, one colour
+// all round, so the lettering neither touches the socket's edges nor brings a plate of its own.
+TEST_F(PlayfieldTest, TheDifficultySignStandsOnTheSocketFloorWithRoomAllRound)
+{
+  prepare_play_screen();
+  for (const bool playing : {false, true})
+    for (int level = 0; level < 3; level++) {
+      SCOPED_TRACE(::testing::Message() << (playing ? "in play, " : "nobody plays, ") << level);
+      difficulty = level;
+      player_slots[0].state = playing ? STATE_PLAYING : STATE_JOIN_MENU;
+      player_slots[1].state = STATE_JOIN_MENU;
+      current_player = 0;
+      draw_playfield();
+
+      int x1 = SCREEN_WIDTH, y1 = SCREEN_HEIGHT, x2 = -1, y2 = -1;
+      for (int y = 0; y < SCREEN_HEIGHT; y++)
+        for (int x = 0; x < SCREEN_WIDTH; x++)
+          if (getpixel(back_buffer, x, y) != getpixel(background_buffer, x, y))
+            x1 = std::min(x1, x), y1 = std::min(y1, y), x2 = std::max(x2, x), y2 = std::max(y2, y);
+      ASSERT_GE(x2, 0) << "no sign";
+      const int floor = getpixel(back_buffer, x1 - 1, y1 - 1);
+      for (int y = y1 - 3; y <= y2 + 3; y++)
+        for (int x = x1 - 3; x <= x2 + 3; x++) {
+          if (x >= x1 && x <= x2 && y >= y1 && y <= y2) continue;
+          ASSERT_EQ(getpixel(back_buffer, x, y), floor) << "at " << x << "," << y;
+        }
+    }
 }

@@ -5,6 +5,7 @@
 
 #include <tuple>
 
+#include "base/global_bitmaps.h"
 #include "board/board.h"
 #include "control/bindings.h"
 #include "scores/game_over.h"
@@ -118,6 +119,39 @@ TEST_F(GameOver, TheHintNamesTheKeyThatSavesTheName)
   control_bindings[0].device = DEVICE_GAMEPAD1;
   EXPECT_STREQ(name_entry_save_input(0), "A");
   reset_control_bindings();
+}
+
+// The table's lines lie on ground dimmed under them, in their own half only: over a board of
+// copper (here one colour) they stand on one dark shade with copper nowhere near a letter.
+// The board's fills leave a drawing mode set, here a faint translucency that must not show.
+TEST_F(GameOver, TheTableLinesStandOnDimmedGroundInTheirOwnHalf)
+{
+  const int copper = makecol(200, 120, 60);
+  clear_to_color(back_buffer, copper);
+  set_trans_blender(0, 0, 0, 40);
+  drawing_mode(DRAW_MODE_TRANS, nullptr, 0, 0);
+  current_player = 1;
+  draw_high_scores();
+  solid_mode();
+
+  auto dark = [copper](int colour) {
+    return 2 * (getr(colour) + getg(colour) + getb(colour)) < getr(copper) + getg(copper) + getb(copper);
+  };
+  int dimmed = -1, letters = 0;
+  for (int y = 0; y < SCREEN_HEIGHT; y++)
+    for (int x = 0; x < SCREEN_WIDTH; x++) {
+      const int colour = getpixel(back_buffer, x, y);
+      if (colour == copper) continue;
+      ASSERT_GE(x, PLAYER_X_STEP) << "the left half changed at " << x << "," << y;
+      if (dark(colour) && dimmed == -1) dimmed = colour;
+      if (colour == dimmed) continue;
+      ASSERT_FALSE(dark(colour)) << "uneven ground at " << x << "," << y;
+      letters++;
+      for (int dy = -2; dy <= 2; dy++)
+        for (int dx = -2; dx <= 2; dx++)
+          ASSERT_NE(getpixel(back_buffer, x + dx, y + dy), copper) << "beside " << x << "," << y;
+    }
+  EXPECT_GT(letters, 500) << "ten lines of the table";
 }
 
 }  // namespace
