@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <thread>
 
@@ -74,6 +75,9 @@ void watch_game_window()
     watch_connection = XOpenDisplay(nullptr);
     if (!watch_connection) return;
     std::thread(wait_for_destruction).detach();
+    // A program that ends by exit(), whatever path it takes, stops watching before the
+    // library's own exit handler, registered earlier, closes the window.
+    atexit(stop_watching_game_window);
   }
   const Window windows[2] = {_xwin.window, _xwin.wm_window};
   for (int i = 0; i < 2; i++) {
