@@ -11,8 +11,9 @@
 
 namespace {
 
-// What the screen showed before: a colour no game pixel painted below becomes.
-int stale_colour(int depth) { return depth == 32 ? 0x0a0b0c : 0x0841; }
+// What the screen showed before: no game pixel painted below becomes it at either depth (the
+// pattern always sets green's lowest bit, and no 5-bit blue widens to 0x41).
+constexpr int STALE = 0x0841;
 
 // Neighbouring pixels differ in every channel's low bits, so that a copy shifted by one pixel
 // or with a channel cut short shows.
@@ -37,9 +38,9 @@ int wrong_pixels(BITMAP *frame, BITMAP *target, int factor, Area kept = {})
   for (int y = 0; y < SCREEN_HEIGHT * factor; y++)
     for (int x = 0; x < SCREEN_WIDTH * factor; x++) {
       const int game = getpixel(frame, x / factor, y / factor);
-      const int shown = kept.holds(x / factor, y / factor) ? stale_colour(depth)
-                                                           : makecol_depth(depth, getr16(game), getg16(game), getb16(game));
-      if (getpixel(target, x, y) != shown && wrong++ < 3) ADD_FAILURE() << "screen pixel " << x << ", " << y;
+      const int same_colour = makecol_depth(depth, getr16(game), getg16(game), getb16(game));
+      const int expected = kept.holds(x / factor, y / factor) ? STALE : same_colour;
+      if (getpixel(target, x, y) != expected && wrong++ < 3) ADD_FAILURE() << "screen pixel " << x << ", " << y;
     }
   return wrong;
 }
@@ -58,12 +59,12 @@ TEST(Present, EachGamePixelIsASquareOfTheFactorAndOnlyWhatChangedIsWrittenUntilA
     for (int factor = 1; factor <= MAX_SCALE; factor++) {
       SCOPED_TRACE(testing::Message() << "depth " << depth << ", factor " << factor);
       BITMAP *target = create_bitmap_ex(depth, SCREEN_WIDTH * factor, SCREEN_HEIGHT * factor);
-      clear_to_color(target, stale_colour(depth));
+      clear_to_color(target, STALE);
       paint(frame, factor);
       present_frame(frame, target, factor);  // a new screen gets all of it, checked with the next
 
       rectfill(target, untouched.left * factor, untouched.top * factor, untouched.right * factor - 1,
-               untouched.bottom * factor - 1, stale_colour(depth));
+               untouched.bottom * factor - 1, STALE);
       for (const auto &[x, y] : changes) putpixel(frame, x, y, getpixel(frame, x, y) ^ 0x1863);
       present_frame(frame, target, factor);
       EXPECT_EQ(wrong_pixels(frame, target, factor, untouched), 0) << "the next frame";
