@@ -42,6 +42,7 @@ TEST_F(Leaving, EveryScreenThatWaitsEndsSoonAfterTheRequestTheGoodbyeOnlyAtASeco
     SCOPED_TRACE(name);
     reset_fake_platform();
     clear_leave_requests();
+    solid_mode();  // the title left during its reveal draws translucent still
     // A screen that does not notice the request is ended long after by the keys that end it
     // by hand, so that the test fails rather than hangs.
     fake.on_rest = [] {
@@ -56,4 +57,5 @@ TEST_F(Leaving, EveryScreenThatWaitsEndsSoonAfterTheRequestTheGoodbyeOnlyAtASeco
   }
   clear_leave_requests();
   reset_fake_platform();
+  solid_mode();
 }
