@@ -6,25 +6,18 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "base/file_save.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
 
-int writes = 0;
-
-bool write_new(PACKFILE *file)
-{
-  writes++;
-  return pack_fputs("new", file) == 0;
-}
-
-// What the save wrote on standard error, and whether it succeeded.
-std::pair<bool, std::string> save(const char *path)
+// Whether the save succeeded, and what it wrote on standard error.
+std::pair<bool, std::string> save(const std::string &path)
 {
   testing::internal::CaptureStderr();
-  const bool saved = save_file_safely(path, write_new);
+  const bool saved = save_file_safely(path.c_str(), [](PACKFILE *file) { return pack_fputs("new", file) == 0; });
   return {saved, testing::internal::GetCapturedStderr()};
 }
 
@@ -32,32 +25,20 @@ class FileSave : public InScratchFolder {};
 
 }  // namespace
 
-TEST_F(FileSave, AFileWithEveryWriteBitClearedStaysAsItIsAndIsNamedOnce)
+TEST_F(FileSave, OnlyAFileWithEveryWriteBitClearedIsLeftAsItIsAndNamedOnce)
 {
-  write_file("korvanta.cfg", "old");
-  chmod("korvanta.cfg", 0444);
-  writes = 0;
-  const auto [saved, said] = save("korvanta.cfg");
-  EXPECT_FALSE(saved);
-  EXPECT_EQ(file_bytes("korvanta.cfg"), "old");
-  EXPECT_EQ(writes, 0) << "nothing is written for a file that will not be replaced";
-  EXPECT_FALSE(std::filesystem::exists("korvanta.cfg.new"));
-  EXPECT_EQ(said, "Korvanta did not save korvanta.cfg: the file is read-only, and stays as it is.\n");
-
-  EXPECT_EQ(save("korvanta.cfg"), std::make_pair(false, std::string())) << "said only once";
-  write_file("korvanta.hgh", "old");
-  chmod("korvanta.hgh", 0555);
-  EXPECT_NE(save("korvanta.hgh").second.find("korvanta.hgh"), std::string::npos)
-      << "another file is named too";
-}
-
-TEST_F(FileSave, OneWriteBitIsEnoughToReplaceTheFile)
-{
-  for (const mode_t bit : {S_IWUSR, S_IWGRP, S_IWOTH}) {
-    SCOPED_TRACE(bit);
-    write_file("korvanta.hgh", "old");
-    chmod("korvanta.hgh", 0444 | bit);
-    EXPECT_EQ(save("korvanta.hgh"), std::make_pair(true, std::string()));
-    EXPECT_EQ(file_bytes("korvanta.hgh"), "new");
+  // Two read-only files, so that each is named, then files with one write bit each.
+  for (const mode_t mode : {0444, 0555, 0644, 0464, 0446}) {
+    const std::string path = "korvanta." + std::to_string(mode);
+    SCOPED_TRACE(path);
+    write_file(path.c_str(), "old");
+    chmod(path.c_str(), mode);
+    const bool read_only = (mode & 0222) == 0;
+    const auto [saved, said] = save(path);
+    EXPECT_EQ(saved, !read_only);
+    EXPECT_EQ(file_bytes(path.c_str()), read_only ? "old" : "new");
+    EXPECT_FALSE(std::filesystem::exists(path + ".new"));
+    EXPECT_EQ(said.find(path + ": the file is read-only") != std::string::npos, read_only) << said;
+    EXPECT_EQ(save(path).second, "") << "said only once";
   }
 }

@@ -15,14 +15,7 @@ namespace {
 // What the library puts in place for SIGTERM and SIGINT (it aborts), here exiting with 3.
 extern "C" void library_like_handler(int) { _exit(3); }
 
-// Exits with 0 when every check passed; otherwise names the first that failed.
-void check(bool passed, const char *what)
-{
-  if (passed) return;
-  fprintf(stderr, "%s\n", what);
-  exit(1);
-}
-
+// Tells on standard error what each signal did.
 [[noreturn]] void raise_each_signal()
 {
   signal(SIGTERM, SIG_DFL);
@@ -34,14 +27,12 @@ void check(bool passed, const char *what)
   catch_leave_signals();
 
   raise(SIGINT);
-  check(!leave_requested(), "SIGINT, ignored at the start, asked to leave");
+  fprintf(stderr, "SIGINT asked: %d.", leave_requested());
   raise(SIGHUP);
-  check(leave_requested() && leave_signal() == SIGHUP, "SIGHUP did not ask to leave");
-  clear_close_request();
-  check(leave_requested(), "forgetting the close button forgot the signal too");
-  clear_leave_requests();
+  clear_close_request();  // forgets only the close button
+  fprintf(stderr, " SIGHUP asked: %d.", leave_requested() && leave_signal() == SIGHUP);
   raise(SIGTERM);
-  check(leave_signal() == SIGTERM, "SIGTERM did not ask to leave");
+  fprintf(stderr, " SIGTERM asked: %d.", leave_signal() == SIGTERM);
   exit(0);
 }
 
@@ -49,5 +40,6 @@ void check(bool passed, const char *what)
 
 TEST(LeaveRequest, SignalsOnlyAskToLeaveInPlaceOfTheLibrarysHandlersAndAnIgnoredOneStaysIgnored)
 {
-  EXPECT_EXIT(raise_each_signal(), ::testing::ExitedWithCode(0), "");
+  EXPECT_EXIT(raise_each_signal(), ::testing::ExitedWithCode(0),
+              "SIGINT asked: 0. SIGHUP asked: 1. SIGTERM asked: 1.");
 }
