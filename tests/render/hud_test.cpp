@@ -131,12 +131,6 @@ TEST_F(Hud, ACarrierDocksThenLeavesAndIsGoneSparksFallEverFasterPopupsLive121Fra
   EXPECT_EQ(popup.row, 0);
 }
 
-int brightness(BITMAP *picture, int x, int y)
-{
-  const int colour = getpixel(picture, x, y);
-  return getr(colour) + getg(colour) + getb(colour);
-}
-
 // Each number stands in the middle of its dark window on the background: the window's floor,
 // with the shadow along its top, reaches as far above the digits as below them. No two
 // numbers share a row, so each band of rows the HUD printed on is one number.
@@ -144,36 +138,31 @@ TEST_F(Hud, EveryNumberSitsInTheMiddleOfItsWindow)
 {
   BITMAP *background = item_bitmap(ITEM_BACKGROUND);
   game_mode = MODE_TWO_PLAYERS;
-  for (PlayerSlot &slot : player_slots) {
-    slot.score = 888888;
-    slot.level = 88;
-    slot.blocks_to_clear = 888;
-    slot.clear_count = 88;
-  }
+  for (PlayerSlot &slot : player_slots)  // every number as wide as it gets
+    slot.score = 888888, slot.level = 88, slot.blocks_to_clear = 888, slot.clear_count = 88;
   blit(background, back_buffer, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
   run_hud();
 
-  auto first_ink = [background](int y) {
-    for (int x = 0; x < SCREEN_WIDTH; x++)
-      if (getpixel(back_buffer, x, y) != getpixel(background, x, y)) return x;
-    return SCREEN_WIDTH;
+  std::vector<int> ink(SCREEN_HEIGHT + 1, SCREEN_WIDTH);  // each row's first printed column
+  for (int y = 0; y < SCREEN_HEIGHT; y++)
+    for (int x = SCREEN_WIDTH - 1; x >= 0; x--)
+      if (getpixel(back_buffer, x, y) != getpixel(background, x, y)) ink[y] = x;
+  auto brightness = [background](int x, int y) {
+    const int colour = getpixel(background, x, y);
+    return getr(colour) + getg(colour) + getb(colour);
   };
   int numbers = 0;
-  for (int y = 0; y < SCREEN_HEIGHT; y++) {
-    if (first_ink(y) == SCREEN_WIDTH) continue;
-    const int y1 = y;
-    int x1 = SCREEN_WIDTH;
-    for (; y < SCREEN_HEIGHT && first_ink(y) < SCREEN_WIDTH; y++) x1 = std::min(x1, first_ink(y));
-    const int y2 = y - 1;
+  for (int y1 = 0, y2; y1 < SCREEN_HEIGHT; y1 = y2 + 1) {
+    for (y2 = y1; ink[y2] < SCREEN_WIDTH; y2++) {}
+    if (y2 == y1) continue;
     numbers++;
-    SCOPED_TRACE(::testing::Message() << "the number at " << x1 << "," << y1);
-    // Beside the digits, in the window; nothing of it is brighter than its floor.
-    const int x = x1 - 2, floor = brightness(background, x, y1);
-    int top = y1, bottom = y2;
-    while (brightness(background, x, top - 1) <= floor) top--;
-    while (brightness(background, x, bottom + 1) <= floor) bottom++;
-    EXPECT_GE(y1 - top, 2);
-    EXPECT_NEAR(y1 - top, bottom - y2, 1);
+    // Beside the digits, in the window: nothing of it is brighter than its floor.
+    const int x = *std::min_element(&ink[y1], &ink[y2]) - 2, floor = brightness(x, y1);
+    int top = y1 - 1, bottom = y2;
+    while (brightness(x, top) <= floor) top--;
+    while (brightness(x, bottom) <= floor) bottom++;
+    EXPECT_GE(y1 - 1 - top, 2) << "the number at " << x << "," << y1;
+    EXPECT_NEAR(y1 - 1 - top, bottom - y2, 1) << "the number at " << x << "," << y1;
   }
   EXPECT_EQ(numbers, 8) << "score, level, blocks and clears of both players";
 }

@@ -157,16 +157,12 @@ TEST_F(PlayfieldTest, VanishRunsFrames0To7EmptiesTheCellThenTheClearEnds)
 TEST_F(PlayfieldTest, TheDifficultySignStandsOnTheSocketFloorWithRoomAllRound)
 {
   prepare_play_screen();
-  for (const bool playing : {false, true})
-    for (int level = 0; level < 3; level++) {
-      SCOPED_TRACE(::testing::Message() << (playing ? "in play, " : "nobody plays, ") << level);
-      difficulty = level;
-      player_slots[0].state = playing ? STATE_PLAYING : STATE_JOIN_MENU;
-      player_slots[1].state = STATE_JOIN_MENU;
-      current_player = 0;
+  for (const int state : {STATE_JOIN_MENU, STATE_PLAYING})
+    for (difficulty = 0; difficulty < 3; difficulty++) {
+      SCOPED_TRACE(::testing::Message() << "state " << state << ", difficulty " << difficulty);
+      player_slots[0].state = player_slots[1].state = state;
       draw_playfield();
-
-      int x1 = SCREEN_WIDTH, y1 = SCREEN_HEIGHT, x2 = -1, y2 = -1;
+      int x1 = SCREEN_WIDTH, y1 = SCREEN_HEIGHT, x2 = -1, y2 = -1;  // around what the sign drew
       for (int y = 0; y < SCREEN_HEIGHT; y++)
         for (int x = 0; x < SCREEN_WIDTH; x++)
           if (getpixel(back_buffer, x, y) != getpixel(background_buffer, x, y))
@@ -175,7 +171,7 @@ TEST_F(PlayfieldTest, TheDifficultySignStandsOnTheSocketFloorWithRoomAllRound)
       const int floor = getpixel(back_buffer, x1 - 1, y1 - 1);
       for (int y = y1 - 3; y <= y2 + 3; y++)
         for (int x = x1 - 3; x <= x2 + 3; x++) {
-          if (x >= x1 && x <= x2 && y >= y1 && y <= y2) continue;
+          if (x >= x1 && x <= x2 && y >= y1 && y <= y2) continue;  // the sign itself
           ASSERT_EQ(getpixel(back_buffer, x, y), floor) << "at " << x << "," << y;
         }
     }
