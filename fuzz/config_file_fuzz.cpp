@@ -40,8 +40,10 @@ std::string expected_bindings(const std::string &file)
   if (!accepted(file)) return DEFAULT_FILE;
   const int version = file[0];
   std::string bytes = "\1" + file.substr(1, KEY_BYTES) + (version == 1 ? file.substr(17, 2) : std::string(2, '\0'));
-  // One pointer and one wheel: a second mouse player is put back on the keyboard.
+  // One pointer and one wheel, and a pad for each: a second mouse player, or a second player
+  // on the first one's pad, is put back on the keyboard.
   if (bytes[17] >= 1 && bytes[17] <= 3 && bytes[18] >= 1 && bytes[18] <= 3) bytes[18] = 0;
+  if (bytes[17] >= 7 && bytes[17] <= 8 && bytes[18] == bytes[17]) bytes[18] = 0;
   return bytes;
 }
 
@@ -58,6 +60,7 @@ void check_every_binding_is_safe_to_use()
     }
   }
   if (uses_mouse(0) && uses_mouse(1)) broken_promise("two mouse players");
+  if (gamepad_slot(0) >= 0 && gamepad_slot(0) == gamepad_slot(1)) broken_promise("two players on one pad");
 }
 
 }  // namespace
