@@ -17,6 +17,7 @@
 #include "state/game_state.h"
 #include "tests/support/game_state.h"
 #include "tests/support/headless.h"
+#include "tests/support/virtual_pad.h"
 
 namespace {
 
@@ -40,18 +41,9 @@ protected:
     waiting_for_pad[0] = waiting_for_pad[1] = false;
   }
 
-  // A pad with every button and axis of SDL's layout, in SDL's order.
   size_t plug()
   {
-    SDL_VirtualJoystickDesc desc;
-    SDL_zero(desc);
-    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-    desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-    desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-    desc.button_mask = (1u << SDL_CONTROLLER_BUTTON_MAX) - 1;
-    desc.axis_mask = (1u << SDL_CONTROLLER_AXIS_MAX) - 1;
-    pads.push_back(SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&desc)));
+    pads.push_back(plug_virtual_pad());
     poll_gamepads();
     return pads.size() - 1;
   }
@@ -59,10 +51,7 @@ protected:
   void unplug(size_t pad)
   {
     if (!pads[pad]) return;
-    const SDL_JoystickID instance = SDL_JoystickInstanceID(pads[pad]);
-    SDL_JoystickClose(pads[pad]);
-    for (int index = 0; index < SDL_NumJoysticks(); index++)
-      if (SDL_JoystickGetDeviceInstanceID(index) == instance) SDL_JoystickDetachVirtual(index);
+    unplug_virtual_pad(pads[pad]);
     pads[pad] = nullptr;
     poll_gamepads();
   }

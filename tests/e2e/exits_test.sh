@@ -30,11 +30,7 @@ start_scaled() {
   start_game --scale 2
   read -r LEFT TOP < <(xdotool getwindowgeometry "$WINDOW" |
     sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p')
-  hold_key space
-  for _ in $(seq 50); do
-    [ "$(pixel $((LEFT + 702)) $((TOP + 372)))" != "0,0,0" ] && break
-    sleep 0.2
-  done
+  wait_for_title_menu "$LEFT" "$TOP" 2
   hold_key Return
   sleep 1
   [ "${1:-}" = play ] && press 1 3.5

@@ -79,11 +79,13 @@ start_game() {
 hold_key() { xdotool keydown "$1" sleep "${2:-0.15}" keyup "$1"; }
 
 # The title screen comes first. A key hurries its reveal; the menu is up once its highlight
-# shows beside the first entry.
+# shows beside the first entry. A window elsewhere on a larger screen gives its left, top and
+# factor.
 wait_for_title_menu() {
+  local left=${1:-0} top=${2:-0} factor=${3:-1}
   hold_key space
   for _ in $(seq 50); do
-    [ "$(pixel 351 186)" != "0,0,0" ] && return 0
+    [ "$(pixel $((left + factor * 351)) $((top + factor * 186)))" != "0,0,0" ] && return 0
     sleep 0.2
   done
   fail "the title menu did not show"

@@ -16,37 +16,20 @@
 #include <thread>
 
 #include "shell/game.h"
+#include "tests/support/virtual_pad.h"
 
 namespace {
 
-int pad_index = -1;
 SDL_Joystick *pad = nullptr;
 
 void hold_for(int milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
 
-void attach()
-{
-  SDL_VirtualJoystickDesc desc;
-  SDL_zero(desc);
-  desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-  desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-  desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-  desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-  desc.button_mask = (1u << SDL_CONTROLLER_BUTTON_MAX) - 1;  // joystick button n is pad button n
-  desc.axis_mask = (1u << SDL_CONTROLLER_AXIS_MAX) - 1;
-  desc.name = "Korvanta test pad";
-  pad_index = SDL_JoystickAttachVirtualEx(&desc);
-  pad = pad_index >= 0 ? SDL_JoystickOpen(pad_index) : nullptr;
-}
+void attach() { pad = plug_virtual_pad(); }
 
 void detach()
 {
-  if (pad) SDL_JoystickClose(pad);
+  if (pad) unplug_virtual_pad(pad);
   pad = nullptr;
-  // The index of a virtual joystick is where it stands among all joysticks now; ours is the
-  // only one in the test's machine.
-  if (pad_index >= 0) SDL_JoystickDetachVirtual(pad_index);
-  pad_index = -1;
 }
 
 int button_code(const char *name)

@@ -23,11 +23,7 @@ read -r LEFT TOP < <(sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p' <<<"
 game_pixel() { pixel $((LEFT + 2 * $1)) $((TOP + 2 * $2)); }
 
 # The title menu's highlight beside its first entry, at twice its coordinates, whole squares.
-hold_key space
-for _ in $(seq 50); do
-  [ "$(game_pixel 351 186)" != "0,0,0" ] && break
-  sleep 0.2
-done
+wait_for_title_menu "$LEFT" "$TOP" 2
 shot scaled_title
 [ "$(game_pixel 351 186)" != "0,0,0" ] || fail "no highlight at twice its place"
 corner=$(pixel $((LEFT + 703)) $((TOP + 373)))
