@@ -141,7 +141,7 @@ void present_band(BITMAP *frame, BITMAP *target, int top)
 void prepare(BITMAP *target, int factor)
 {
   const int depth = bitmap_color_depth(target);
-  const int band_depth = depth == TRUE_COLOUR_DEPTH ? TRUE_COLOUR_DEPTH : COMPOSED_DEPTH;
+  const int band_depth = presenting_depth(depth);
   if (!presenter.shown) presenter.shown = create_bitmap_ex(COMPOSED_DEPTH, SCREEN_WIDTH, SCREEN_HEIGHT);
   if (presenter.band) destroy_bitmap(presenter.band);
   presenter.band = create_bitmap_ex(band_depth, SCREEN_WIDTH * factor, BAND_HEIGHT * factor);
