@@ -1,5 +1,5 @@
 // In-game input stepped call by call: the repeat delay, moves, drags and the rules that refuse
-// them, turns, pause and leaving the game, and the three mouse layouts.
+// them, turns, the pointer's moves and the three mouse layouts.
 #include <allegro.h>
 #include <gtest/gtest.h>
 
@@ -88,18 +88,6 @@ TEST_F(Input, DragsMoveTheTileAndItsProtectionRefusedDragsOnlyMoveTheCursor)
   refused("just below it", [] { falling_blocks[0].column = 2, falling_blocks[0].row = 9; });
   refused("a clear is armed", [] { clear_phase[0] = CLEAR_ARMED; });
   EXPECT_EQ(sounds_played(ITEM_SOUND_DRAG), 1);
-}
-
-TEST_F(Input, SixPauseTogglesInARowLeaveTheGameAMoveBetweenStartsTheCountAgain)
-{
-  for (int toggle = 0; toggle < 4; toggle++) act({ACTION_PAUSE});
-  act({ACTION_MOVE_UP});
-  for (int toggle = 0; toggle < 5; toggle++) act({ACTION_PAUSE});
-  EXPECT_EQ(slot().state, STATE_PAUSED);
-  act({ACTION_MOVE_UP});
-  EXPECT_EQ(slot().cursor_row, 9) << "one move before the pause, none while paused";
-  act({ACTION_PAUSE});
-  EXPECT_EQ(slot().state, STATE_JOIN_MENU);
 }
 
 // Past its dead zones the pointer asks for a move and is pulled back over the new cell; a move
