@@ -69,14 +69,24 @@ protected:
 
 TEST_F(PlayerStates, EveryWayBackToTheJoinMenuLeavesItsOwnSelectionLockAndLampMarks)
 {
-  // Six pause toggles in a row: the first entry, no lock, the marks gone.
+  // Six pause toggles in a row, a move between starting the count again: the first entry, no
+  // lock, the marks gone.
   current_player = 1;
-  for (int toggle = 0; toggle < 6; toggle++) {
-    input_delay[1] = 5;
-    hold(1, ACTION_PAUSE, true);
-    handle_player_input();
-    hold(1, ACTION_PAUSE, false);
-  }
+  auto press = [](PlayerAction action, int times) {
+    for (int call = 0; call < times; call++) {
+      input_delay[1] = 5;
+      hold(1, action, true);
+      handle_player_input();
+      hold(1, action, false);
+    }
+  };
+  press(ACTION_PAUSE, 4);
+  press(ACTION_MOVE_UP, 1);
+  press(ACTION_PAUSE, 5);
+  EXPECT_EQ(player_slots[1].state, STATE_PAUSED) << "the move started the count again";
+  press(ACTION_MOVE_UP, 1);
+  EXPECT_EQ(player_slots[1].cursor_row, 9) << "one move before the pause, none while paused";
+  press(ACTION_PAUSE, 1);
   expect_arrival("six pauses", 1, 0, 0, false);
 
   // A game over whose score misses the table shows it for 200 frames; the overflow has

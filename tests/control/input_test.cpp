@@ -1,5 +1,5 @@
 // In-game input stepped call by call: the repeat delay, moves, drags and the rules that refuse
-// them, turns, pause and leaving the game, and the three mouse layouts.
+// them, turns, the pointer's moves and the three mouse layouts.
 #include <allegro.h>
 #include <gtest/gtest.h>
 
@@ -22,15 +22,20 @@ protected:
     reset_game_state();
   }
 
+  // The pointer's place over the starting cursor's cell, column 3 of row 10.
+  static constexpr int ANCHOR_X = 3 * 30 + 18, ANCHOR_Y = 10 * 30 + 13;
+
   static PlayerSlot &slot() { return player_slots[current_player]; }
+  static int cursor() { return slot().cursor_column * 100 + slot().cursor_row; }
+  static void hold(PlayerAction action, bool down) { key[control_bindings[current_player].keys[action]] = down; }
 
   // One call, ready to act, with these of the player's keys held.
   static void act(std::initializer_list<PlayerAction> held)
   {
     input_delay[current_player] = 5;
-    for (PlayerAction action : held) key[control_bindings[current_player].keys[action]] = 1;
+    for (PlayerAction action : held) hold(action, true);
     handle_player_input();
-    for (PlayerAction action : held) key[control_bindings[current_player].keys[action]] = 0;
+    for (PlayerAction action : held) hold(action, false);
   }
 };
 
@@ -85,31 +90,30 @@ TEST_F(Input, DragsMoveTheTileAndItsProtectionRefusedDragsOnlyMoveTheCursor)
   EXPECT_EQ(sounds_played(ITEM_SOUND_DRAG), 1);
 }
 
-TEST_F(Input, SixPauseTogglesInARowLeaveTheGameAMoveBetweenStartsTheCountAgain)
-{
-  for (int toggle = 0; toggle < 4; toggle++) act({ACTION_PAUSE});
-  act({ACTION_MOVE_UP});
-  for (int toggle = 0; toggle < 5; toggle++) act({ACTION_PAUSE});
-  EXPECT_EQ(slot().state, STATE_PAUSED);
-  act({ACTION_MOVE_UP});
-  EXPECT_EQ(slot().cursor_row, 9) << "one move before the pause, none while paused";
-  act({ACTION_PAUSE});
-  EXPECT_EQ(slot().state, STATE_JOIN_MENU);
-}
-
-TEST_F(Input, ThePointerAsksForMovesPastItsDeadZonesAndIsPulledBackToTheCursor)
+// Past its dead zones the pointer asks for a move and is pulled back over the new cell; a move
+// it asks for while the game is paused is kept, and made with the toggle that resumes it.
+TEST_F(Input, ThePointerAsksForMovesPastItsDeadZonesAndKeepsOneAskedForWhilePaused)
 {
   control_bindings[0].device = DEVICE_MOUSE1;
-  const int ax = 3 * 30 + 18, ay = 10 * 30 + 13;  // the cursor's cell on the pointer's scale
-  mouse_x = ax + 2;
-  mouse_y = ay - 1;
+  mouse_x = ANCHOR_X + 2, mouse_y = ANCHOR_Y - 1;
   act({});
-  EXPECT_EQ(slot().cursor_column * 100 + slot().cursor_row, 310) << "inside the dead zones";
-  mouse_x = ax + 3;
-  mouse_y = ay - 2;
+  EXPECT_EQ(cursor(), 310) << "inside the dead zones";
+  mouse_x = ANCHOR_X + 3, mouse_y = ANCHOR_Y - 2;
   act({});
-  EXPECT_EQ(slot().cursor_column * 100 + slot().cursor_row, 409);
-  EXPECT_EQ(mouse_x * 1000 + mouse_y, (ax + 30) * 1000 + ay - 30);
+  EXPECT_EQ(cursor(), 409);
+  const int x = ANCHOR_X + 30, y = ANCHOR_Y - 30;
+  EXPECT_EQ(mouse_x * 1000 + mouse_y, x * 1000 + y);
+
+  act({ACTION_PAUSE});
+  ASSERT_EQ(slot().state, STATE_PAUSED);
+  mouse_x = x + 10;
+  act({});
+  EXPECT_EQ(cursor(), 409) << "nothing moves while paused";
+  mouse_x = x, mouse_y = y;  // back on the anchor: this call asks for nothing new
+  act({ACTION_PAUSE});
+  EXPECT_EQ(slot().state, STATE_PLAYING);
+  EXPECT_EQ(cursor(), 509);
+  EXPECT_EQ(mouse_move_request[0][REQUEST_RIGHT], 0);
 }
 
 TEST_F(Input, Mouse2AndMouse3TurnOppositeWaysOnTheSameRollMouse1WithTheRightButton)
@@ -121,32 +125,12 @@ TEST_F(Input, Mouse2AndMouse3TurnOppositeWaysOnTheSameRollMouse1WithTheRightButt
     reset_game_state();
     control_bindings[0].device = test.device;
     board[0][3][10].kind = 3;
-    mouse_x = 108;
-    mouse_y = 313;
+    mouse_x = ANCHOR_X, mouse_y = ANCHOR_Y;
     mouse_z = test.wheel;
     mouse_b = test.buttons;
     act({});
     EXPECT_EQ(board[0][3][10].kind, test.expected) << test.device << " " << test.wheel;
   }
-}
-
-// A move the pointer asked for while the game was paused is kept, and made with the toggle
-// that resumes it.
-TEST_F(Input, APointerMoveAskedForWhilePausedIsMadeOnResuming)
-{
-  control_bindings[0].device = DEVICE_MOUSE1;
-  const int ax = 3 * 30 + 18, ay = 10 * 30 + 13;  // the cursor's cell on the pointer's scale
-  mouse_x = ax, mouse_y = ay;
-  act({ACTION_PAUSE});
-  ASSERT_EQ(slot().state, STATE_PAUSED);
-  mouse_x = ax + 10;
-  act({});
-  EXPECT_EQ(slot().cursor_column, 3) << "nothing moves while paused";
-  mouse_x = ax, mouse_y = ay;  // back on the anchor: this call asks for nothing new
-  act({ACTION_PAUSE});
-  EXPECT_EQ(slot().state, STATE_PLAYING);
-  EXPECT_EQ(slot().cursor_column * 100 + slot().cursor_row, 410);
-  EXPECT_EQ(mouse_move_request[0][REQUEST_RIGHT], 0);
 }
 
 // The game places the pointer only for a mouse player: a keyboard player's pointer stays where
@@ -162,9 +146,9 @@ TEST_F(Input, AKeyboardPlayersPointerIsLeftAloneFromHisMenuThroughPlay)
     mouse_x = mouse_y = 7;
 
     for (int frame = 0; frame < 20; frame++) run_join_menu(1);
-    key[control_bindings[1].keys[ACTION_DRAG_BLOCK]] = 1;
+    hold(ACTION_DRAG_BLOCK, true);
     run_join_menu(1);
-    key[control_bindings[1].keys[ACTION_DRAG_BLOCK]] = 0;
+    hold(ACTION_DRAG_BLOCK, false);
     ASSERT_EQ(slot().state, STATE_LEVEL_START);
     slot().state = STATE_PLAYING;
     board[1][3][10].kind = 3;
